@@ -1,0 +1,3 @@
+#include "services/debug-message.h"
+
+Q_LOGGING_CATEGORY(debugMessage, "debug.message")

@@ -1,0 +1,33 @@
+# Shared by scripts/test and scripts/run: install what is missing, then build.
+# Sourced, not run.
+
+LODESTAR_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+LODESTAR_BUILD=${LODESTAR_BUILD:-$LODESTAR_ROOT/build}
+
+lodestar_packages=(
+    cmake g++ make pkg-config
+    qtbase5-dev qttools5-dev qttools5-dev-tools libqt5svg5-dev
+    libjsoncpp-dev
+    xvfb xauth xdotool
+)
+
+lodestar_install_missing() {
+    local missing=()
+    for package in "${lodestar_packages[@]}"; do
+        dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q '^install ok installed$' \
+            || missing+=("$package")
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+    echo "Installing missing packages: ${missing[*]}"
+    local sudo=()
+    [ "$(id -u)" -eq 0 ] || sudo=(sudo)
+    "${sudo[@]}" apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+}
+
+lodestar_build() {
+    if [ ! -f "$LODESTAR_BUILD/CMakeCache.txt" ]; then
+        cmake -S "$LODESTAR_ROOT" -B "$LODESTAR_BUILD" -DCMAKE_BUILD_TYPE=RelWithDebInfo
+    fi
+    cmake --build "$LODESTAR_BUILD" --parallel "$(nproc)"
+}

@@ -1,0 +1,45 @@
+#include "file-logger.h"
+#include "single-instance-application.h"
+#include "startup.h"
+
+#include <QElapsedTimer>
+#include <QLoggingCategory>
+#include <QSurfaceFormat>
+#include <QThread>
+
+#include "services/ui-path-manager.h"
+
+namespace {
+constexpr qint64 kSingleInstanceWaitMs = 5000;
+}
+
+int main(int argc, char **argv)
+{
+    QSurfaceFormat format;
+    format.setAlphaBufferSize(8);
+    QSurfaceFormat::setDefaultFormat(format);
+    QCoreApplication::setAttribute(Qt::AA_UseOpenGLES);
+    selectSoftwareRenderingOnOldWindows();
+
+    SingleInstanceApplication app(argc, argv, true);
+    QLoggingCategory::setFilterRules(QStringLiteral("debug.message=false"));
+    setupPaths();
+    suppressCriticalErrorBoxes();
+    app.setStyleSheet(QStringLiteral("QLabel { color: #505A64; }"));
+    QCoreApplication::setAttribute(Qt::AA_UseHighDpiPixmaps);
+
+    const QString logFile = UIPathManager::getInstance().getPath("log_path") + "/ui.txt";
+    logInit(LogToFile, logFile.toStdString(), "", 50, 1, "DEFAULT");
+
+    // Wait for an instance that is still ending; give up if it stays.
+    QElapsedTimer waited;
+    waited.start();
+    while (app.isRunning()) {
+        if (waited.elapsed() >= kSingleInstanceWaitMs) {
+            QThread::msleep(100);
+            return 0;
+        }
+    }
+
+    return app.exec();
+}

@@ -1,0 +1,5 @@
+#include "startup.h"
+
+void selectSoftwareRenderingOnOldWindows() {}
+
+void suppressCriticalErrorBoxes() {}
