@@ -50,7 +50,7 @@ private:
     QJsonObject readJson() const;
     void parseJson(const QString &name);
     void prepareImages();
-    void lazyLoad(const QString &name);
+    // Loads and scales all four states; in lazy mode at a name's first request.
     void loadRecord(ImageRecord &record) const;
     void prepareTempImage(const QString &name) const;
     QString getImageFullPath(const QString &name) const;
