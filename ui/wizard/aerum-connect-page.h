@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QWidget>
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+// The step that authorises the server with a display name and a connect key.
+// Back returns to the LDAP form and asks the service to forget the settings
+// sent before; Connect registers the server.
+class AerumConnectPage : public QWidget
+{
+    Q_OBJECT
+public:
+    enum connectField { ServerDisplayName = 0, ConnectKey = 1 };
+
+    explicit AerumConnectPage(QWidget *parent = nullptr);
+
+    // Empties both boxes and restyles them; a visible warning stays.
+    void resetFields();
+    // Marks one field (0 or 1) and shows the warning under it; other values
+    // do nothing.
+    void showFieldWarning(int field);
+
+signals:
+    void sigBackToLdapInfoPage();
+    void sigSendConnectKeyToService(const QString &server_display_name, const QString &connect_key);
+    void sigSendResetLdapInfoEventToService();
+
+protected:
+    bool eventFilter(QObject *object, QEvent *event) override;
+
+private:
+    void placeWarning(const QString &text, int designX, int designY);
+
+    QLabel *titleLabel;
+    QLabel *descriptionLabel;
+    QLabel *connectKeyLabel;
+    QLabel *serverDisplayNameLabel;
+    QLabel *warningLabel = nullptr;
+    QLineEdit *connectKeyEdit;
+    QLineEdit *serverDisplayNameEdit;
+    QPushButton *backButton;
+    QPushButton *connectButton;
+};

@@ -1,0 +1,40 @@
+#include "wizard/init-page.h"
+
+#include "ui-strings.h"
+#include "wizard/page-parts.h"
+
+#include <QLabel>
+#include <QVBoxLayout>
+
+using namespace PageParts;
+
+namespace {
+
+QLabel *textLabel(int stringIndex, const char *styleKey, int height)
+{
+    auto *label = new QLabel(uiString(stringIndex));
+    applyStyle(label, styleKey);
+    label->setFixedSize(px(600), px(height));
+    label->setAlignment(Qt::AlignCenter);
+    return label;
+}
+
+} // namespace
+
+InitPage::InitPage(QWidget *parent)
+    : QWidget(parent)
+{
+    QLabel *description = textLabel(UiText::InitializingDesc, "welcome_description", 48);
+    description->setWordWrap(true);
+
+    auto *page = new QVBoxLayout(this);
+    page->setSpacing(0);
+    page->setContentsMargins(0, 0, 0, 0);
+    page->addStretch(1);
+    page->addLayout(alignedRow(statusImageLabel("status_m_init")));
+    page->addSpacing(px(12));
+    page->addLayout(alignedRow(textLabel(UiText::Initializing, "summary_success_info", 32)));
+    page->addSpacing(px(12));
+    page->addLayout(alignedRow(description));
+    page->addStretch(1);
+}

@@ -1,0 +1,60 @@
+#pragma once
+
+#include <QWidget>
+
+#include <array>
+
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+// The form for how the service reaches the LDAP server. It checks nothing:
+// Next hands the six values to the hub, and the service's verdict comes back
+// through showFieldWarning().
+class LDAPInfoPage : public QWidget
+{
+    Q_OBJECT
+public:
+    enum ldapField { Host = 0, BaseDn = 1, BindDn = 2, Password = 3, Port = 4 };
+
+    explicit LDAPInfoPage(QWidget *parent = nullptr);
+
+    // Empties the five boxes and clears their marks; the protocol choice and
+    // a visible warning stay.
+    void resetFields();
+    // Marks one field (0 to 4) and shows the warning beside it; other values
+    // do nothing.
+    void showFieldWarning(int field);
+
+signals:
+    void sigSendLDAPInfoToService(const QString &host, const QString &basedn, const QString &binddn,
+                                  const QString &password, const QString &port, const bool isLdaps);
+
+protected:
+    bool eventFilter(QObject *object, QEvent *event) override;
+
+private:
+    void clearFieldMarks();
+    bool isLdaps() const;
+
+    QLabel *titleLabel;
+    QLabel *descriptionLabel;
+    QLabel *hostLabel;
+    QLabel *baseDnLabel;
+    QLabel *bindDnLabel;
+    QLabel *passwordLabel;
+    QLabel *portLabel;
+    QLabel *protocolLabel;
+    QLabel *warningLabel = nullptr;
+    QLineEdit *hostEdit;
+    QLineEdit *baseDnEdit;
+    QLineEdit *bindDnEdit;
+    QLineEdit *passwordEdit;
+    QLineEdit *portEdit;
+    QComboBox *protocolCombo;
+    QPushButton *nextButton;
+
+    // The five boxes in field-code order.
+    std::array<QLineEdit *, 5> fieldEdits() const;
+};

@@ -1,0 +1,189 @@
+#include "wizard/summary-page.h"
+
+#include "file-logger.h"
+#include "global-connecter.h"
+#include "platform-paths.h"
+#include "ui-strings.h"
+#include "wizard/page-parts.h"
+
+#include <QDesktopServices>
+#include <QFile>
+#include <QLabel>
+#include <QPushButton>
+#include <QTextStream>
+#include <QUrl>
+#include <QVBoxLayout>
+
+using namespace PageParts;
+
+namespace {
+
+QVBoxLayout *pageLayout(QWidget *page, const char *imageName, QLabel **imageLabel)
+{
+    auto *layout = new QVBoxLayout(page);
+    layout->setSpacing(0);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addStretch();
+    *imageLabel = statusImageLabel(imageName);
+    layout->addLayout(alignedRow(*imageLabel));
+    return layout;
+}
+
+QVBoxLayout *layoutOf(QWidget *page)
+{
+    return static_cast<QVBoxLayout *>(page->layout());
+}
+
+} // namespace
+
+SummaryPage::SummaryPage(QWidget *parent, int variant)
+    : QWidget(parent)
+{
+    switch (variant) {
+    case Connected:
+        buildConnected();
+        break;
+    case ApprovalRequired:
+        buildApprovalRequired();
+        break;
+    case Disconnected:
+        buildDisconnected();
+        break;
+    case LdapServerOffline:
+        buildLdapServerOffline();
+        break;
+    default:
+        return;
+    }
+    layoutOf(this)->addStretch();
+}
+
+QLabel *SummaryPage::addTitle(const QString &text, int height)
+{
+    auto *title = new QLabel(text);
+    applyStyle(title, "summary_success_info");
+    title->setFixedSize(px(600), px(height));
+    title->setAlignment(Qt::AlignCenter);
+    layoutOf(this)->addSpacing(px(12));
+    layoutOf(this)->addLayout(alignedRow(title));
+    return title;
+}
+
+QLabel *SummaryPage::addDescription(const char *styleKey)
+{
+    auto *description = new QLabel;
+    applyStyle(description, styleKey);
+    description->setFixedWidth(px(600));
+    description->setWordWrap(true);
+    description->setAlignment(Qt::AlignCenter);
+    description->setContentsMargins(0, 0, 0, 0);
+    layoutOf(this)->addSpacing(px(12));
+    layoutOf(this)->addLayout(alignedRow(description));
+    return description;
+}
+
+QLabel *SummaryPage::addWarning(int stringIndex)
+{
+    auto *warning = new QLabel(uiString(stringIndex));
+    applyStyle(warning, "welcome_warning");
+    warning->setFixedWidth(px(600));
+    warning->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Minimum);
+    warning->setWordWrap(true);
+    warning->setAlignment(Qt::AlignCenter);
+    warning->setOpenExternalLinks(true);
+    warning->setContentsMargins(0, 0, 0, 0);
+    layoutOf(this)->addSpacing(px(12));
+    layoutOf(this)->addLayout(alignedRow(warning));
+    return warning;
+}
+
+void SummaryPage::buildConnected()
+{
+    pageLayout(this, "status_m_done", &imageLabel);
+    // The mark is added after translation, so every language ends with it.
+    titleLabel = addTitle(uiString(UiText::Connected) + QLatin1Char('!'), 32);
+    descriptionLabel = addDescription("welcome_description");
+    descriptionLabel->setFixedHeight(px(48));
+    descriptionLabel->setOpenExternalLinks(true);
+    quotaLabel = addWarning(UiText::QuotaExceededDesc);
+    restrictedLabel = addWarning(UiText::RestrictionModeDesc);
+    restrictedLabel->hide();
+}
+
+void SummaryPage::buildApprovalRequired()
+{
+    pageLayout(this, "status_m_staged", &imageLabel);
+    applyStyle(imageLabel, "not_approved_image");
+    titleLabel = addTitle(uiString(UiText::ApprovalRequired), 56);
+    titleLabel->setWordWrap(true);
+    descriptionLabel = addDescription("summary_staged_info");
+    descriptionLabel->setFixedHeight(px(48));
+    descriptionLabel->setText(uiString(UiText::WaitApprovedDesc));
+
+    approveButton = new QPushButton(uiString(UiText::ApproveOnAdminPortal));
+    applyStyle(approveButton, "aerum_button");
+    approveButton->setFixedSize(px(213), px(36));
+    layoutOf(this)->addSpacing(px(40));
+    layoutOf(this)->addLayout(alignedRow(approveButton));
+}
+
+void SummaryPage::buildDisconnected()
+{
+    pageLayout(this, "status_m_offline", &imageLabel);
+    titleLabel = addTitle(uiString(UiText::Offline), 32);
+    descriptionLabel = addDescription("welcome_description");
+    descriptionLabel->setFixedHeight(px(48));
+}
+
+void SummaryPage::buildLdapServerOffline()
+{
+    pageLayout(this, "status_m_offline", &imageLabel);
+    titleLabel = addTitle(uiString(UiText::LdapServerOffline), 32);
+    descriptionLabel = addDescription("welcome_description");
+    // Four lines of text: the height follows the text.
+    descriptionLabel->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Minimum);
+    descriptionLabel->setTextFormat(Qt::RichText);
+    // The link edits the settings in place; it must never reach a browser.
+    descriptionLabel->setOpenExternalLinks(false);
+    connect(descriptionLabel, &QLabel::linkActivated, this, [this] { emit sigOpenEditConnectionInfo(); });
+    connect(this, SIGNAL(sigOpenEditConnectionInfo()), GlobalConnecter::getInstance(),
+            SIGNAL(sigOpenEditConnectionInfo()));
+}
+
+void SummaryPage::updateStatus(int variant, const QString &text, bool quotaExceeded, bool restricted)
+{
+    switch (variant) {
+    case Connected:
+        descriptionLabel->setText(uiString(UiText::ConnectedDesc).arg(getUrl()));
+        restrictedLabel->setVisible(restricted);
+        quotaLabel->setVisible(!restricted && quotaExceeded);
+        break;
+    case ApprovalRequired:
+        // Rebuilt on every update, so repeated updates leave one handler.
+        disconnect(approveButton, &QPushButton::clicked, nullptr, nullptr);
+        connect(approveButton, &QPushButton::clicked, this,
+                [this] { QDesktopServices::openUrl(QUrl(getUrl(), QUrl::TolerantMode)); });
+        break;
+    case Disconnected:
+        descriptionLabel->setText(uiString(UiText::OfflineDesc).arg(text));
+        break;
+    case LdapServerOffline:
+        descriptionLabel->setText(uiString(UiText::LdapServerOfflineDesc).arg(text).arg(QStringLiteral("editconn")));
+        break;
+    default:
+        break;
+    }
+}
+
+QString SummaryPage::getUrl() const
+{
+    const QString path = PlatformPaths::domainFile();
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
+        LOG_ERROR("getUrl: Open file %s failed", path.toUtf8().constData());
+        return QString();
+    }
+    QTextStream stream(&file);
+    const QString host = stream.readLine();
+    return QStringLiteral("https://") + host + QStringLiteral("/admin/ldap-sync");
+}

@@ -1,0 +1,186 @@
+#include "wizard/wizard.h"
+
+#include "global-connecter.h"
+#include "ui-strings.h"
+#include "wizard/aerum-connect-page.h"
+#include "wizard/aerum-loading-frame.h"
+#include "wizard/edit-connection-info-dialog.h"
+#include "wizard/init-page.h"
+#include "wizard/ldap-info-page.h"
+#include "wizard/page-parts.h"
+#include "wizard/summary-page.h"
+
+#include <QCoreApplication>
+#include <QKeyEvent>
+#include <QStackedWidget>
+#include <QVBoxLayout>
+
+#include "sheets/mask.h"
+
+Wizard::Wizard(QWidget *parent)
+    : QWidget(parent)
+{
+    initPage = new InitPage(this);
+    ldapInfoPage = new LDAPInfoPage(this);
+    connectPage = new AerumConnectPage(this);
+    connectedPage = new SummaryPage(this, SummaryPage::Connected);
+    approvalRequiredPage = new SummaryPage(this, SummaryPage::ApprovalRequired);
+    disconnectedPage = new SummaryPage(this, SummaryPage::Disconnected);
+    ldapServerOfflinePage = new SummaryPage(this, SummaryPage::LdapServerOffline);
+
+    pageStack = new QStackedWidget(this);
+    pageStack->setContentsMargins(0, 0, 0, 0);
+    for (QWidget *page : std::initializer_list<QWidget *>{initPage, ldapInfoPage, connectPage, disconnectedPage,
+                                                          approvalRequiredPage, connectedPage, ldapServerOfflinePage})
+        pageStack->addWidget(page);
+    pageStack->setCurrentWidget(initPage);
+
+    auto *layout = new QVBoxLayout;
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(pageStack);
+
+    QPalette white = palette();
+    white.setColor(QPalette::All, QPalette::Window, QColor(255, 255, 255, 255));
+    setPalette(white);
+    setAutoFillBackground(true);
+    setLayout(layout);
+
+    connect(this, &Wizard::sigConnectServiceDone, this, &Wizard::slotConnectServiceDone);
+    connect(this, SIGNAL(sigQueryService(const QObject *, Json::Value)), GlobalConnecter::getInstance(),
+            SIGNAL(sigQueryService(const QObject *, Json::Value)));
+
+    // The product name stays the same in every language.
+    setWindowTitle(QStringLiteral("Aerum Identity LDAP Sync Agent"));
+    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
+                   | Qt::WindowCloseButtonHint);
+    setWindowModality(Qt::ApplicationModal);
+}
+
+void Wizard::showInitPage()
+{
+    pageStack->setCurrentWidget(initPage);
+}
+
+void Wizard::showLdapInfoPage(bool showWarning, int field)
+{
+    if (pageStack->currentWidget() != ldapInfoPage)
+        ldapInfoPage->resetFields();
+    if (showWarning)
+        ldapInfoPage->showFieldWarning(field);
+    pageStack->setCurrentWidget(ldapInfoPage);
+}
+
+void Wizard::showConnectPage(bool showWarning, int field)
+{
+    if (pageStack->currentWidget() != connectPage)
+        connectPage->resetFields();
+    if (showWarning)
+        connectPage->showFieldWarning(field);
+    pageStack->setCurrentWidget(connectPage);
+}
+
+void Wizard::showSummary(int variant, const QString &text, bool quotaExceeded, bool restricted)
+{
+    SummaryPage *page = nullptr;
+    switch (variant) {
+    case SummaryPage::Connected:
+        page = connectedPage;
+        break;
+    case SummaryPage::ApprovalRequired:
+        page = approvalRequiredPage;
+        break;
+    case SummaryPage::Disconnected:
+        page = disconnectedPage;
+        break;
+    case SummaryPage::LdapServerOffline:
+        page = ldapServerOfflinePage;
+        break;
+    default:
+        return;
+    }
+    // Only the Connected page shows the two warnings.
+    if (variant != SummaryPage::Connected)
+        quotaExceeded = restricted = false;
+    pageStack->setCurrentWidget(page);
+    page->updateStatus(variant, text, quotaExceeded, restricted);
+}
+
+AerumLoadingFrame *Wizard::createLoadingCard(QWidget *host)
+{
+    auto *card = new AerumLoadingFrame(host);
+    card->setText(uiString(UiText::DescWizardConnecting));
+    card->setIcon(PageParts::squareImage("icon_agent", 16));
+    OrvaMask::createMask(card, host, QColor(0, 0, 0, 20));
+    return card;
+}
+
+void Wizard::showLoading()
+{
+    const bool overDialog = editDialog && editDialog->isVisible();
+    AerumLoadingFrame *&card = overDialog ? dialogLoadingCard : wizardLoadingCard;
+    if (!card)
+        card = createLoadingCard(overDialog ? static_cast<QWidget *>(editDialog) : this);
+    card->runCard();
+}
+
+void Wizard::slotConnectServiceDone()
+{
+    if (wizardLoadingCard)
+        wizardLoadingCard->stopCard();
+    if (dialogLoadingCard)
+        dialogLoadingCard->stopCard();
+}
+
+void Wizard::openEditDialog()
+{
+    if (!editDialog)
+        editDialog = new EditConnectionInfoDialog(this);
+    editDialog->setBusy(false);
+    editDialog->exec();
+}
+
+void Wizard::acceptEditDialog()
+{
+    if (editDialog)
+        editDialog->accept();
+}
+
+QWidget *Wizard::activeWindow()
+{
+    if (editDialog && editDialog->isVisible())
+        return editDialog;
+    return this;
+}
+
+void Wizard::setEditDialogBusy(bool busy)
+{
+    if (editDialog)
+        editDialog->setBusy(busy);
+}
+
+void Wizard::showEditDialogWarning(int field)
+{
+    if (editDialog)
+        editDialog->showFieldWarning(field);
+}
+
+void Wizard::setEditDialogInfo(const QString &host, const QString &basedn, const QString &binddn, const QString &port,
+                               bool isLdaps)
+{
+    if (editDialog)
+        editDialog->setLdapInfo(host, basedn, binddn, port, isLdaps);
+}
+
+void Wizard::keyPressEvent(QKeyEvent *event)
+{
+    // Escape closes (and so ends) the agent; every other key is swallowed.
+    if (event->key() == Qt::Key_Escape)
+        close();
+}
+
+void Wizard::closeEvent(QCloseEvent *event)
+{
+    QWidget::closeEvent(event);
+    QCoreApplication::quit();
+}
