@@ -1,0 +1,51 @@
+#pragma once
+
+#include "sim-options.h"
+
+#include <QByteArray>
+#include <QLocalServer>
+#include <QObject>
+#include <QPointer>
+
+#include <deque>
+
+class QLocalSocket;
+class SimulatedService;
+
+// Listens on the service endpoint, serves one client at a time, reads framed
+// requests and writes framed replies, misbehaving as the options ask.
+class SimServer : public QObject
+{
+    Q_OBJECT
+public:
+    SimServer(SimulatedService &service, const SimOptions &options, QObject *parent = nullptr);
+
+    // False, with the reason, when the endpoint cannot be taken.
+    bool listen(QString *error);
+
+private:
+    // A piece of a reply and how long to wait before writing it.
+    struct Write
+    {
+        int delayMs;
+        QByteArray bytes;
+    };
+
+    void slotNewConnection();
+    void slotReadyRead();
+    void slotDisconnected();
+
+    // Answers the next complete request in the inbox, if no reply is under way.
+    void answerNext();
+    QByteArray replyPayload(const QByteArray &request);
+    std::deque<Write> replyWrites(const QByteArray &payload) const;
+    void writeNext();
+
+    SimulatedService &service;
+    const SimOptions options;
+    QLocalServer server;
+    QPointer<QLocalSocket> client;
+    QByteArray inbox;
+    std::deque<Write> pending;
+    bool replying = false;
+};
