@@ -62,6 +62,8 @@ AerumConnectPage::AerumConnectPage(QWidget *parent)
     connectKeyEdit = keyEdit();
     backButton = button(UiText::Back, "aerum_button_grey");
     connectButton = button(UiText::Connect, "aerum_button");
+    setObjectNames({{serverDisplayNameEdit, "serverDisplayName"}, {connectKeyEdit, "connectKey"}, {backButton, "back"},
+                    {connectButton, "connect"}});
 
     auto *page = new QVBoxLayout;
     page->setSpacing(0);
@@ -97,6 +99,7 @@ AerumConnectPage::AerumConnectPage(QWidget *parent)
     setLayout(page);
 
     warningLabel = new QLabel(this);
+    warningLabel->setObjectName(QStringLiteral("warning"));
     warningLabel->setAlignment(Qt::AlignCenter);
     applyStyle(warningLabel, "warning_label");
     warningLabel->setFixedHeight(px(32));

@@ -102,6 +102,8 @@ EditConnectionInfoDialog::EditConnectionInfoDialog(QWidget *parent)
     passwordEdit = fieldEdit(QString());
     passwordEdit->setEchoMode(QLineEdit::Password);
     portEdit = fieldEdit(QStringLiteral("389"));
+    setObjectNames({{hostEdit, "host"}, {baseDnEdit, "basedn"}, {bindDnEdit, "binddn"}, {passwordEdit, "password"},
+                    {portEdit, "port"}});
 
     hostLabel = fieldLabel(UiText::LdapLocalIp, "ldap_info_label");
     baseDnLabel = fieldLabel(UiText::Basedn, "ldap_info_label");
@@ -110,6 +112,7 @@ EditConnectionInfoDialog::EditConnectionInfoDialog(QWidget *parent)
     portLabel = fieldLabel(UiText::Port, "ldap_info_label");
 
     warningLabel = new QLabel(uiString(UiText::FieldIsRequired));
+    warningLabel->setObjectName(QStringLiteral("warning"));
     warningLabel->setAlignment(Qt::AlignCenter);
     applyStyle(warningLabel, "warning_label");
     warningLabel->setFixedHeight(px(24));
@@ -127,6 +130,7 @@ EditConnectionInfoDialog::EditConnectionInfoDialog(QWidget *parent)
 
     cancelButton = cardButton(UiText::BtnCancel, "aerum_button_grey");
     okButton = cardButton(UiText::BtnOk, "aerum_button");
+    setObjectNames({{cancelButton, "cancel"}, {okButton, "ok"}});
     auto *buttonBar = new QWidget;
     buttonBar->setFixedHeight(px(60));
     auto *buttons = new QHBoxLayout(buttonBar);

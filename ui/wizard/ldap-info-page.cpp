@@ -77,6 +77,8 @@ LDAPInfoPage::LDAPInfoPage(QWidget *parent)
     passwordEdit = fieldEdit(QString());
     passwordEdit->setEchoMode(QLineEdit::Password);
     portEdit = fieldEdit(QStringLiteral("389"));
+    setObjectNames({{hostEdit, "host"}, {baseDnEdit, "basedn"}, {bindDnEdit, "binddn"}, {passwordEdit, "password"},
+                    {portEdit, "port"}});
 
     protocolCombo = new QComboBox(this);
     protocolCombo->addItems({kLdapItem, kLdapsItem});
@@ -87,7 +89,10 @@ LDAPInfoPage::LDAPInfoPage(QWidget *parent)
     // Hover events drive the hover sheet below.
     protocolCombo->setAttribute(Qt::WA_Hover);
 
+    protocolCombo->setObjectName(QStringLiteral("protocol"));
+
     nextButton = new QPushButton(uiString(UiText::Next));
+    nextButton->setObjectName(QStringLiteral("next"));
     applyStyle(nextButton, "aerum_button");
     nextButton->setFixedSize(px(125), px(36));
 
@@ -133,6 +138,7 @@ LDAPInfoPage::LDAPInfoPage(QWidget *parent)
     setLayout(page);
 
     warningLabel = new QLabel(uiString(UiText::FieldIsRequired), this);
+    warningLabel->setObjectName(QStringLiteral("warning"));
     warningLabel->setAlignment(Qt::AlignCenter);
     applyStyle(warningLabel, "warning_label");
     warningLabel->adjustSize();

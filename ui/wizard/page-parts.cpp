@@ -37,6 +37,12 @@ QPixmap squareImage(const char *name, int side)
     return image.scaled(devicePixels, devicePixels, Qt::KeepAspectRatio, Qt::SmoothTransformation);
 }
 
+void setObjectNames(std::initializer_list<std::pair<QWidget *, const char *>> names)
+{
+    for (const auto &[widget, name] : names)
+        widget->setObjectName(QString::fromLatin1(name));
+}
+
 QHBoxLayout *stretchedRow(QWidget *first, int spacing, QWidget *second)
 {
     auto *row = new QHBoxLayout;

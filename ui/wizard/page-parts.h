@@ -3,6 +3,9 @@
 #include <QPixmap>
 #include <QString>
 
+#include <initializer_list>
+#include <utility>
+
 class QHBoxLayout;
 class QLabel;
 class QWidget;
@@ -27,6 +30,9 @@ QString requiredFieldCaption(int stringIndex);
 
 // The named image as a square of `side` design pixels, sharp on this screen.
 QPixmap squareImage(const char *name, int side);
+
+// Names the widgets a page's tests and tour reach for.
+void setObjectNames(std::initializer_list<std::pair<QWidget *, const char *>> names);
 
 // A row holding `first` and, after `spacing`, `second`, centred between stretches.
 QHBoxLayout *stretchedRow(QWidget *first, int spacing = 0, QWidget *second = nullptr);

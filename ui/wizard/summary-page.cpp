@@ -107,6 +107,7 @@ void SummaryPage::buildConnected()
     descriptionLabel->setOpenExternalLinks(true);
     quotaLabel = addWarning(UiText::QuotaExceededDesc);
     restrictedLabel = addWarning(UiText::RestrictionModeDesc);
+    setObjectNames({{descriptionLabel, "description"}, {quotaLabel, "quota"}, {restrictedLabel, "restricted"}});
     restrictedLabel->hide();
 }
 
@@ -121,6 +122,7 @@ void SummaryPage::buildApprovalRequired()
     descriptionLabel->setText(uiString(UiText::WaitApprovedDesc));
 
     approveButton = new QPushButton(uiString(UiText::ApproveOnAdminPortal));
+    approveButton->setObjectName(QStringLiteral("approve"));
     applyStyle(approveButton, "aerum_button");
     approveButton->setFixedSize(px(213), px(36));
     layoutOf(this)->addSpacing(px(40));
@@ -132,6 +134,7 @@ void SummaryPage::buildDisconnected()
     pageLayout(this, "status_m_offline", &imageLabel);
     titleLabel = addTitle(uiString(UiText::Offline), 32);
     descriptionLabel = addDescription("welcome_description");
+    descriptionLabel->setObjectName(QStringLiteral("description"));
     descriptionLabel->setFixedHeight(px(48));
 }
 
@@ -143,6 +146,7 @@ void SummaryPage::buildLdapServerOffline()
     // Four lines of text: the height follows the text.
     descriptionLabel->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Minimum);
     descriptionLabel->setTextFormat(Qt::RichText);
+    descriptionLabel->setObjectName(QStringLiteral("description"));
     // The link edits the settings in place; it must never reach a browser.
     descriptionLabel->setOpenExternalLinks(false);
     connect(descriptionLabel, &QLabel::linkActivated, this, [this] { emit sigOpenEditConnectionInfo(); });

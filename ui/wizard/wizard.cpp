@@ -27,6 +27,9 @@ Wizard::Wizard(QWidget *parent)
     approvalRequiredPage = new SummaryPage(this, SummaryPage::ApprovalRequired);
     disconnectedPage = new SummaryPage(this, SummaryPage::Disconnected);
     ldapServerOfflinePage = new SummaryPage(this, SummaryPage::LdapServerOffline);
+    PageParts::setObjectNames({{initPage, "init"}, {ldapInfoPage, "ldapInfo"}, {connectPage, "connect"},
+                               {connectedPage, "connected"}, {approvalRequiredPage, "approvalRequired"},
+                               {disconnectedPage, "disconnected"}, {ldapServerOfflinePage, "ldapServerOffline"}});
 
     pageStack = new QStackedWidget(this);
     pageStack->setContentsMargins(0, 0, 0, 0);

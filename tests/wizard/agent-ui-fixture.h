@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QDir>
+#include <QTemporaryDir>
+#include <QtGlobal>
+
+#include <vector>
+
+#include "services/image-manager.h"
+#include "services/style-manager.h"
+#include "services/ui-path-manager.h"
+#include "ui-strings.h"
+
+// The agent's look as start-up prepares it: the real images and style sheets
+// of the build's resource folder, and the interface strings. Data (log and
+// domain file) goes to a private temporary folder.
+class AgentUiFixture
+{
+public:
+    AgentUiFixture()
+    {
+        qputenv("LODESTAR_DATA_DIR", dataDir.path().toUtf8());
+        UIPathManager &paths = UIPathManager::getInstance();
+        paths.setPath("resource_path", QStringLiteral(LODESTAR_TEST_RESOURCE_DIR));
+        paths.setPath("user_data_path", dataDir.path());
+        ImageManager::getInstance().initialize(ImageManager::Eager);
+        StyleManager::getInstance().initialize({QStringLiteral(LODESTAR_TEST_RESOURCE_DIR "/agent.stylesheet"),
+                                                QStringLiteral(LODESTAR_TEST_RESOURCE_DIR "/component.business.stylesheet")});
+        installUiStrings();
+    }
+
+    QString dataPath(const QString &name) const { return dataDir.filePath(name); }
+
+private:
+    QTemporaryDir dataDir;
+};
