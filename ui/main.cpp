@@ -1,6 +1,7 @@
 #include "file-logger.h"
 #include "single-instance-application.h"
 #include "startup.h"
+#include "ui-environment.h"
 
 #include <QElapsedTimer>
 #include <QLoggingCategory>
@@ -31,6 +32,8 @@ int main(int argc, char **argv)
     const QString logFile = UIPathManager::getInstance().getPath("log_path") + "/ui.txt";
     logInit(LogToFile, logFile.toStdString(), "", 50, 1, "DEFAULT");
 
+    const std::unique_ptr<QTranslator> translator = prepareUiEnvironment();
+
     // Wait for an instance that is still ending; give up if it stays.
     QElapsedTimer waited;
     waited.start();
@@ -40,6 +43,8 @@ int main(int argc, char **argv)
             return 0;
         }
     }
+
+    completeUiEnvironment();
 
     return app.exec();
 }
