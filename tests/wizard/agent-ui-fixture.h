@@ -6,6 +6,7 @@
 
 #include <vector>
 
+#include "services/dpi-info.h"
 #include "services/image-manager.h"
 #include "services/style-manager.h"
 #include "services/ui-path-manager.h"
@@ -13,12 +14,15 @@
 
 // The agent's look as start-up prepares it: the real images and style sheets
 // of the build's resource folder, and the interface strings. Data (log and
-// domain file) goes to a private temporary folder.
+// domain file) goes to a private temporary folder. Sizes are those of a
+// 96-DPI screen, whatever the platform reports.
 class AgentUiFixture
 {
 public:
     AgentUiFixture()
     {
+        DPIinfo::getInstance().setDPI(1.0);
+        DPIinfo::getInstance().setDPR(1.0);
         qputenv("LODESTAR_DATA_DIR", dataDir.path().toUtf8());
         UIPathManager &paths = UIPathManager::getInstance();
         paths.setPath("resource_path", QStringLiteral(LODESTAR_TEST_RESOURCE_DIR));

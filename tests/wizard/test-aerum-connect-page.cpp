@@ -1,0 +1,172 @@
+#include <QtTest>
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "agent-ui-fixture.h"
+#include "global-connecter.h"
+#include "wizard/aerum-connect-page.h"
+
+namespace {
+
+QLineEdit *nameBox(const AerumConnectPage &page)
+{
+    return page.findChild<QLineEdit *>("serverDisplayName");
+}
+
+QLineEdit *keyBox(const AerumConnectPage &page)
+{
+    return page.findChild<QLineEdit *>("connectKey");
+}
+
+QLabel *warning(const AerumConnectPage &page)
+{
+    return page.findChild<QLabel *>("warning");
+}
+
+QString sheet(const char *key)
+{
+    return getStyleSheet(key, false);
+}
+
+} // namespace
+
+class TestAerumConnectPage : public QObject
+{
+    Q_OBJECT
+private:
+    AgentUiFixture fixture;
+
+private slots:
+    void initTestCase()
+    {
+        for (const char *key : {"connect_key_edit", "aerumconnect_edit", "edit_warn"})
+            QVERIFY2(!sheet(key).isEmpty(), key);
+    }
+
+    void connectSendsBothTextsAsTyped_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("key");
+        QTest::newRow("both empty") << QString() << QString();
+        QTest::newRow("spaces kept") << " dc01 " << "KEY-1234 ";
+    }
+    void connectSendsBothTextsAsTyped()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, key);
+        AerumConnectPage page;
+        nameBox(page)->setText(name);
+        keyBox(page)->setText(key);
+        QSignalSpy atHub(GlobalConnecter::getInstance(), &GlobalConnecter::sigSendConnectKeyToService);
+
+        QTest::mouseClick(page.findChild<QPushButton *>("connect"), Qt::LeftButton);
+
+        QCOMPARE(atHub.count(), 1);
+        QCOMPARE(atHub[0][0].toString(), name);
+        QCOMPARE(atHub[0][1].toString(), key);
+    }
+
+    // The LDAP page must be current before the reset request goes out.
+    void backAsksForTheLdapPageBeforeTheReset()
+    {
+        AerumConnectPage page;
+        QStringList order;
+        GlobalConnecter *hub = GlobalConnecter::getInstance();
+        QObject receiver;
+        connect(hub, &GlobalConnecter::sigBackToLdapInfoPage, &receiver, [&] { order << "back"; });
+        connect(hub, &GlobalConnecter::sigSendResetLdapInfoEventToService, &receiver, [&] { order << "reset"; });
+        connect(hub, &GlobalConnecter::sigSendConnectKeyToService, &receiver, [&] { order << "connect"; });
+
+        QTest::mouseClick(page.findChild<QPushButton *>("back"), Qt::LeftButton);
+
+        QCOMPARE(order, QStringList({"back", "reset"}));
+    }
+
+    void fieldWarningSaysWhatIsWrongUnderItsBox_data()
+    {
+        QTest::addColumn<int>("field");
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QPoint>("position");
+        QTest::newRow("display name") << 0 << "KEY" << "This field is required." << QPoint(375, 300);
+        QTest::newRow("connect key, empty box") << 1 << "" << "This field is required." << QPoint(375, 340);
+        QTest::newRow("connect key, typed") << 1 << "KEY" << "The connect key is invalid." << QPoint(375, 340);
+    }
+    void fieldWarningSaysWhatIsWrongUnderItsBox()
+    {
+        QFETCH(int, field);
+        QFETCH(QString, key);
+        QFETCH(QString, text);
+        QFETCH(QPoint, position);
+        AerumConnectPage page;
+        keyBox(page)->setText(key);
+
+        page.showFieldWarning(field);
+
+        QVERIFY(!warning(page)->isHidden());
+        QCOMPARE(warning(page)->text(), text);
+        QCOMPARE(warning(page)->pos(), position);
+        QCOMPARE(nameBox(page)->styleSheet(), sheet(field == 0 ? "edit_warn" : "connect_key_edit"));
+        QCOMPARE(keyBox(page)->styleSheet(), sheet(field == 1 ? "edit_warn" : "connect_key_edit"));
+    }
+
+    void unknownFieldShowsNothing()
+    {
+        AerumConnectPage page;
+        page.showFieldWarning(2);
+        QVERIFY(warning(page)->isHidden());
+        QCOMPARE(keyBox(page)->styleSheet(), sheet("connect_key_edit"));
+    }
+
+    void clickIntoEitherBoxClearsTheWarningButKeepsTexts()
+    {
+        AerumConnectPage page;
+        page.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&page));
+        nameBox(page)->setText("dc01");
+        keyBox(page)->setText("KEY");
+        page.showFieldWarning(1);
+
+        QTest::mouseClick(nameBox(page), Qt::LeftButton);
+
+        QVERIFY(warning(page)->isHidden());
+        QCOMPARE(nameBox(page)->styleSheet(), sheet("aerumconnect_edit"));
+        QCOMPARE(keyBox(page)->styleSheet(), sheet("aerumconnect_edit"));
+        QCOMPARE(nameBox(page)->text(), QStringLiteral("dc01"));
+        QCOMPARE(keyBox(page)->text(), QStringLiteral("KEY"));
+    }
+
+    void resetClearsBoxesButLeavesAVisibleWarning()
+    {
+        AerumConnectPage page;
+        nameBox(page)->setText("dc01");
+        keyBox(page)->setText("KEY");
+        page.showFieldWarning(0);
+
+        page.resetFields();
+
+        QVERIFY(nameBox(page)->text().isEmpty());
+        QVERIFY(keyBox(page)->text().isEmpty());
+        QCOMPARE(nameBox(page)->styleSheet(), sheet("aerumconnect_edit"));
+        QCOMPARE(keyBox(page)->styleSheet(), sheet("aerumconnect_edit"));
+        QVERIFY(!warning(page)->isHidden());
+    }
+
+    void descriptionLinksToTheKnowledgeBaseArticle()
+    {
+        AerumConnectPage page;
+        QLabel *description = nullptr;
+        for (QLabel *label : page.findChildren<QLabel *>())
+            if (label->text().contains("<a "))
+                description = label;
+        QVERIFY(description);
+        QVERIFY(description->openExternalLinks());
+        QVERIFY(description->text().contains(
+            QRegularExpression("href=\"https://[^/\"]+/Aerum/tutorial/integrate_ldap_with_aerum_identity\"")));
+    }
+};
+
+QTEST_MAIN(TestAerumConnectPage)
+#include "test-aerum-connect-page.moc"
