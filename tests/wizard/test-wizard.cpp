@@ -1,0 +1,219 @@
+#include <QtTest>
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QStackedWidget>
+
+#include "agent-ui-fixture.h"
+#include "wizard/aerum-connect-page.h"
+#include "wizard/aerum-loading-frame.h"
+#include "wizard/edit-connection-info-dialog.h"
+#include "wizard/ldap-info-page.h"
+#include "wizard/no-dim-mask.h"
+#include "wizard/wizard.h"
+
+namespace {
+
+QString currentPage(const Wizard &wizard)
+{
+    return wizard.findChild<QStackedWidget *>()->currentWidget()->objectName();
+}
+
+QLineEdit *ldapBox(const Wizard &wizard, const char *name)
+{
+    return wizard.findChild<LDAPInfoPage *>()->findChild<QLineEdit *>(name);
+}
+
+QLabel *ldapWarning(const Wizard &wizard)
+{
+    return wizard.findChild<LDAPInfoPage *>()->findChild<QLabel *>("warning");
+}
+
+// The loading cards that are up, wherever they are.
+QList<AerumLoadingFrame *> visibleCards(const QWidget &host)
+{
+    QList<AerumLoadingFrame *> cards;
+    for (AerumLoadingFrame *card : host.findChildren<AerumLoadingFrame *>())
+        if (card->isVisible())
+            cards << card;
+    return cards;
+}
+
+} // namespace
+
+class TestWizard : public QObject
+{
+    Q_OBJECT
+private:
+    AgentUiFixture fixture;
+
+private slots:
+    void startsOnTheInitialisationPageWithTheProductTitle()
+    {
+        Wizard wizard;
+        QCOMPARE(currentPage(wizard), QStringLiteral("init"));
+        QCOMPARE(wizard.windowTitle(), QStringLiteral("Aerum Identity LDAP Sync Agent"));
+    }
+
+    void ldapPageKeepsInputOnlyWhileCurrent()
+    {
+        Wizard wizard;
+        wizard.showLdapInfoPage(false, 5);
+        ldapBox(wizard, "host")->setText("10.0.0.5");
+
+        wizard.showLdapInfoPage(true, 3);
+        QCOMPARE(ldapBox(wizard, "host")->text(), QStringLiteral("10.0.0.5"));
+        QCOMPARE(ldapBox(wizard, "password")->styleSheet(), getStyleSheet("edit_warn", false));
+        QVERIFY(!ldapWarning(wizard)->isHidden());
+
+        wizard.showInitPage();
+        wizard.showLdapInfoPage(true, 0);
+        QVERIFY(ldapBox(wizard, "host")->text().isEmpty());
+        QCOMPARE(ldapBox(wizard, "password")->styleSheet(), getStyleSheet("ldap_info_edit", false));
+        QCOMPARE(ldapBox(wizard, "host")->styleSheet(), getStyleSheet("edit_warn", false));
+        QCOMPARE(currentPage(wizard), QStringLiteral("ldapInfo"));
+    }
+
+    void connectPageWithoutAFieldShowsNoWarning()
+    {
+        Wizard wizard;
+        wizard.showConnectPage(false, 2);
+        QCOMPARE(currentPage(wizard), QStringLiteral("connect"));
+        QVERIFY(wizard.findChild<AerumConnectPage *>()->findChild<QLabel *>("warning")->isHidden());
+    }
+
+    void summaryVariantsPickTheirPage_data()
+    {
+        QTest::addColumn<int>("variant");
+        QTest::addColumn<QString>("page");
+        QTest::newRow("connected") << 0 << "connected";
+        QTest::newRow("approval required") << 1 << "approvalRequired";
+        QTest::newRow("disconnected") << 2 << "disconnected";
+        QTest::newRow("LDAP server offline") << 3 << "ldapServerOffline";
+        QTest::newRow("unknown variant 7 changes nothing") << 7 << "ldapInfo";
+    }
+    void summaryVariantsPickTheirPage()
+    {
+        QFETCH(int, variant);
+        QFETCH(QString, page);
+        Wizard wizard;
+        wizard.showLdapInfoPage(false, 5);
+        wizard.showSummary(variant, "2024.03.05 14:07:09", false, false);
+        QCOMPARE(currentPage(wizard), page);
+    }
+
+    void escapeClosesTheWindowAndEndsTheApplication()
+    {
+        Wizard wizard;
+        wizard.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&wizard));
+        QTest::keyClick(&wizard, Qt::Key_A);
+        QVERIFY(wizard.isVisible());
+
+        QTimer::singleShot(0, &wizard, [&wizard] { QTest::keyClick(&wizard, Qt::Key_Escape); });
+        QTimer::singleShot(10000, [] { QCoreApplication::exit(1); });
+        QCOMPARE(QCoreApplication::exec(), 0);
+        QVERIFY(!wizard.isVisible());
+    }
+
+    void loadingWaitsForTheReplyAndReusesItsCard()
+    {
+        Wizard wizard;
+        wizard.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&wizard));
+        for (int run = 0; run < 2; ++run) {
+            bool replyHandled = false;
+            int cardsWhileWaiting = -1;
+            QTimer::singleShot(0, &wizard, [&] {
+                cardsWhileWaiting = visibleCards(wizard).size();
+                emit wizard.sigConnectServiceDone();
+                replyHandled = true;
+            });
+            wizard.showLoading();
+            QVERIFY(replyHandled);
+            QCOMPARE(cardsWhileWaiting, 1);
+            QVERIFY(visibleCards(wizard).isEmpty());
+        }
+        QCOMPARE(wizard.findChildren<AerumLoadingFrame *>().size(), 1);
+    }
+
+    void doneWithoutACardDoesNothing()
+    {
+        Wizard wizard;
+        emit wizard.sigConnectServiceDone();
+        QVERIFY(wizard.findChildren<AerumLoadingFrame *>().isEmpty());
+    }
+
+    void loadingGoesOverTheDialogWhileItIsOpen()
+    {
+        Wizard wizard;
+        wizard.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&wizard));
+        QWidget *cardHost = nullptr;
+        QWidget *activeDuringDialog = nullptr;
+        QTimer::singleShot(0, &wizard, [&] {
+            activeDuringDialog = wizard.activeWindow();
+            QTimer::singleShot(0, &wizard, [&] {
+                const QList<AerumLoadingFrame *> cards = wizard.findChildren<AerumLoadingFrame *>();
+                for (AerumLoadingFrame *card : cards)
+                    if (card->isVisible())
+                        cardHost = card->window();
+                emit wizard.sigConnectServiceDone();
+            });
+            wizard.showLoading();
+            wizard.acceptEditDialog();
+        });
+        wizard.openEditDialog();
+
+        auto *dialog = wizard.findChild<EditConnectionInfoDialog *>();
+        QCOMPARE(activeDuringDialog, dialog);
+        QCOMPARE(cardHost, dialog);
+        QCOMPARE(wizard.activeWindow(), &wizard);
+
+        QWidget *laterHost = nullptr;
+        QTimer::singleShot(0, &wizard, [&] {
+            for (AerumLoadingFrame *card : visibleCards(wizard))
+                laterHost = card->window();
+            emit wizard.sigConnectServiceDone();
+        });
+        wizard.showLoading();
+        QCOMPARE(laterHost, &wizard);
+    }
+
+    void dialogOperationsWithoutADialogDoNothing()
+    {
+        Wizard wizard;
+        wizard.setEditDialogBusy(true);
+        wizard.showEditDialogWarning(1);
+        wizard.setEditDialogInfo("h", "b", "d", "389", true);
+        wizard.acceptEditDialog();
+        QVERIFY(!wizard.findChild<EditConnectionInfoDialog *>());
+    }
+
+    void noDimMaskFollowsTheWindowAndItsContent()
+    {
+        QWidget window;
+        window.resize(600, 400);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        auto *content = new QLabel("content", &window);
+        content->setFixedSize(100, 50);
+        QCOMPARE(NoDimMask::createMask(content, &window, QColor(0, 0, 0, 0)), content);
+        auto *mask = qobject_cast<NoDimMask *>(content->parentWidget());
+        QVERIFY(mask);
+
+        content->show();
+        QVERIFY(mask->isVisible());
+        window.resize(800, 500);
+        QCOMPARE(mask->size(), QSize(800, 500));
+        content->hide();
+        QVERIFY(!mask->isVisible());
+
+        QCOMPARE(NoDimMask::createMask(nullptr, &window, Qt::transparent), nullptr);
+        QLabel orphan;
+        QCOMPARE(NoDimMask::createMask(&orphan, nullptr, Qt::transparent), nullptr);
+    }
+};
+
+QTEST_MAIN(TestWizard)
+#include "test-wizard.moc"
