@@ -113,7 +113,11 @@ public:
     void buildDoubleConfirmRow();
     void relayout();
     MessageLabel *createLabel(const QString &styleSheet, Qt::TextInteractionFlags flags, Qt::Alignment alignment);
+    QWidget *nextInChain(QWidget *from, bool forward, bool (*accept)(QWidget *sheet, QWidget *widget));
+    // Tab reaching the window: into the sheet, at its first or last widget.
     void restrictedFocus(QWidget *from, bool forward);
+    // Tab inside the sheet: on to its next widget, round within the sheet.
+    void cycleFocus(QWidget *from, bool forward);
 
     OrvaMessageSheet *q;
     MessageLabel *textLabel = nullptr;
@@ -289,17 +293,31 @@ MessageLabel *OrvaMessageSheetPrivate::createLabel(const QString &styleSheet, Qt
     return label;
 }
 
-void OrvaMessageSheetPrivate::restrictedFocus(QWidget *from, bool forward)
+QWidget *OrvaMessageSheetPrivate::nextInChain(QWidget *from, bool forward, bool (*accept)(QWidget *, QWidget *))
 {
-    // The walk ends where it began when nothing on the chain takes focus.
+    // The chain is a ring: the walk ends where it began when nothing fits.
     QWidget *next = from;
     do {
         next = forward ? next->nextInFocusChain() : next->previousInFocusChain();
-    } while (next != from && (next->focusPolicy() == Qt::NoFocus || !next->isEnabled()));
+    } while (next != from && (next->focusPolicy() == Qt::NoFocus || !next->isEnabled() || !accept(q, next)));
+    return next;
+}
 
+void OrvaMessageSheetPrivate::restrictedFocus(QWidget *from, bool forward)
+{
+    QWidget *next = nextInChain(from, forward, [](QWidget *, QWidget *) { return true; });
     QWidget *target = next != from && focusList.contains(next) ? next : (forward ? firstFocus : lastFocus);
     if (target)
         target->setFocus(Qt::TabFocusReason);
+}
+
+void OrvaMessageSheetPrivate::cycleFocus(QWidget *from, bool forward)
+{
+    QWidget *next = nextInChain(from, forward, [](QWidget *sheet, QWidget *widget) {
+        return sheet->isAncestorOf(widget) && widget->isVisible();
+    });
+    if (next != from)
+        next->setFocus(Qt::TabFocusReason);
 }
 
 OrvaMessageSheet::OrvaMessageSheet(const QString &text, const QString &movieFile, QWidget *parent)
@@ -513,8 +531,9 @@ bool OrvaMessageSheet::focusNextPrevChild(bool next)
     // Tab inside the sheet would otherwise walk on along the window's chain
     // into the widgets behind the mask, and typing would land there.
     QWidget *from = QApplication::focusWidget();
-    if (!from || !isAncestorOf(from))
-        from = window();
-    d->restrictedFocus(from, next);
+    if (from && isAncestorOf(from))
+        d->cycleFocus(from, next);
+    else
+        d->restrictedFocus(window(), next);
     return true;
 }
