@@ -25,9 +25,12 @@ lodestar_install_missing() {
     DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
 }
 
+# Builds everything, or only the targets named as arguments.
 lodestar_build() {
     if [ ! -f "$LODESTAR_BUILD/CMakeCache.txt" ]; then
         cmake -S "$LODESTAR_ROOT" -B "$LODESTAR_BUILD" -DCMAKE_BUILD_TYPE=RelWithDebInfo
     fi
-    cmake --build "$LODESTAR_BUILD" --parallel "$(nproc)"
+    local targets=()
+    [ $# -eq 0 ] || targets=(--target "$@")
+    cmake --build "$LODESTAR_BUILD" --parallel "$(nproc)" "${targets[@]}"
 }

@@ -56,10 +56,13 @@ void OrvaInputSheetPrivate::buildContents()
     const ComponentStrings &strings = ComponentStrings::getInstance();
     QPushButton *ok = buttonBox->button(QDialogButtonBox::Ok);
     ok->setText(strings.getString("ok"));
+    // Some platform themes put icons on standard buttons; our look has none.
+    ok->setIcon(QIcon());
     ok->setDefault(true);
     ok->setStyleSheet(getStyleSheet("component.apply_button", false));
     QPushButton *discard = buttonBox->button(QDialogButtonBox::Discard);
     discard->setText(strings.getString("cancel"));
+    discard->setIcon(QIcon());
     discard->setStyleSheet(getStyleSheet("component.cancel_button", false));
     // Return on a focused Discard presses Discard, not (via the window) Ok.
     discard->setAutoDefault(true);

@@ -178,6 +178,8 @@ void OrvaMessageSheetPrivate::configureButton(QDialogButtonBox::StandardButton w
     if (!button)
         return;
     button->setText(text);
+    // Some platform themes put icons on standard buttons; our look has none.
+    button->setIcon(QIcon());
     button->setStyleSheet(getStyleSheet(styleKey, false));
     button->setDefault(isDefault);
     // Return on a focused Discard or Reset presses that button: without this

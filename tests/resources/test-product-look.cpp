@@ -1,6 +1,7 @@
 #include <QtTest>
 #include <QImageReader>
 #include <QLabel>
+#include <QLineEdit>
 
 #include "services/image-manager.h"
 #include "services/style-manager.h"
@@ -245,6 +246,18 @@ private slots:
             const QString file = urls.next().captured(1);
             QVERIFY2(QFileInfo(file).isFile(), qPrintable("missing " + file));
         }
+    }
+
+    // Qt 5 draws a line edit's placeholder in the text colour a sheet sets, so
+    // an example value such as "389" would look like one the user typed.
+    void placeholderStaysFaint_data() { sheetAppliesCleanly_data(); }
+    void placeholderStaysFaint()
+    {
+        QFETCH(QString, sheet);
+        QLineEdit edit;
+        edit.setStyleSheet(sheet);
+        edit.ensurePolished();
+        QVERIFY(edit.palette().color(QPalette::PlaceholderText) != edit.palette().color(QPalette::Text));
     }
 
     // A sheet of bare properties after a rule is dropped without any warning,
