@@ -92,7 +92,8 @@ QWidget *form(QLineEdit **focusTarget)
         grid->addWidget(label, row, 0);
         auto *edit = field(entry.key, entry.text, entry.placeholder);
         grid->addWidget(edit, row++, 1);
-        if (row == 2)
+        // The first field shows the focus look.
+        if (!*focusTarget)
             *focusTarget = edit;
         if (QString(entry.key) == "edit_warn") {
             auto *warning = styled(new QLabel("This field is required."), "warning_label");
