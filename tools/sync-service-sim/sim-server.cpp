@@ -8,6 +8,8 @@
 #include <QLocalSocket>
 #include <QTimer>
 
+#include <algorithm>
+
 #include <json/reader.h>
 #include <json/writer.h>
 
@@ -55,32 +57,46 @@ bool SimServer::listen(QString *error)
 void SimServer::slotNewConnection()
 {
     while (QLocalSocket *socket = server.nextPendingConnection()) {
-        if (client) {
-            // Like a busy pipe: the newcomer is turned away at once.
-            say(QStringLiteral("refused a second client while one is connected"));
-            socket->abort();
+        connect(socket, &QLocalSocket::disconnected, this, &SimServer::slotDisconnected);
+        waiting.push_back(socket);
+        if (client)
+            say(QStringLiteral("a client waits until the current one leaves"));
+    }
+    serveNext();
+}
+
+void SimServer::serveNext()
+{
+    while (!client && !waiting.empty()) {
+        QLocalSocket *socket = waiting.front();
+        waiting.pop_front();
+        if (socket->state() != QLocalSocket::ConnectedState) {
             socket->deleteLater();
             continue;
         }
         client = socket;
         inbox.clear();
         connect(socket, &QLocalSocket::readyRead, this, &SimServer::slotReadyRead);
-        connect(socket, &QLocalSocket::disconnected, this, &SimServer::slotDisconnected);
         say(QStringLiteral("client connected"));
+        // What it sent while it waited has already been announced.
+        slotReadyRead();
     }
 }
 
 void SimServer::slotDisconnected()
 {
     auto *socket = qobject_cast<QLocalSocket *>(sender());
-    if (socket != client)
-        return;
-    say(QStringLiteral("client disconnected"));
     socket->deleteLater();
+    if (socket != client) {
+        waiting.erase(std::remove(waiting.begin(), waiting.end(), socket), waiting.end());
+        return;
+    }
+    say(QStringLiteral("client disconnected"));
     client = nullptr;
     inbox.clear();
     pending.clear();
     replying = false;
+    serveNext();
 }
 
 void SimServer::slotReadyRead()

@@ -12,8 +12,9 @@
 class QLocalSocket;
 class SimulatedService;
 
-// Listens on the service endpoint, serves one client at a time, reads framed
-// requests and writes framed replies, misbehaving as the options ask.
+// Listens on the service endpoint and serves one client at a time (others wait
+// their turn): reads framed requests and writes framed replies, misbehaving as
+// the options ask.
 class SimServer : public QObject
 {
     Q_OBJECT
@@ -34,6 +35,8 @@ private:
     void slotNewConnection();
     void slotReadyRead();
     void slotDisconnected();
+    // Takes the longest-waiting client when nobody is being served.
+    void serveNext();
 
     // Answers the next complete request in the inbox, if no reply is under way.
     void answerNext();
@@ -45,6 +48,8 @@ private:
     const SimOptions options;
     QLocalServer server;
     QPointer<QLocalSocket> client;
+    // Clients that connected while another was being served, oldest first.
+    std::deque<QLocalSocket *> waiting;
     QByteArray inbox;
     std::deque<Write> pending;
     bool replying = false;
