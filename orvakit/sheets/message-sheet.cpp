@@ -17,6 +17,7 @@
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QMovie>
+#include <QPointer>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -131,8 +132,9 @@ public:
     QWidget *checkRow;
     bool doubleConfirm = false;
     QList<QWidget *> focusList;
-    QWidget *firstFocus = nullptr;
-    QWidget *lastFocus = nullptr;
+    // Guarded: a setter may replace these widgets while the sheet runs.
+    QPointer<QWidget> firstFocus;
+    QPointer<QWidget> lastFocus;
     SheetSession session;
 };
 
@@ -308,7 +310,7 @@ QWidget *OrvaMessageSheetPrivate::nextInChain(QWidget *from, bool forward, bool 
 void OrvaMessageSheetPrivate::restrictedFocus(QWidget *from, bool forward)
 {
     QWidget *next = nextInChain(from, forward, [](QWidget *, QWidget *) { return true; });
-    QWidget *target = next != from && focusList.contains(next) ? next : (forward ? firstFocus : lastFocus);
+    QWidget *target = next != from && focusList.contains(next) ? next : (forward ? firstFocus : lastFocus).data();
     if (target)
         target->setFocus(Qt::TabFocusReason);
 }

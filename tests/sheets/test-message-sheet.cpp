@@ -310,6 +310,22 @@ private slots:
         QCOMPARE(afterBacktab, textLabelOf(*sheet));
     }
 
+    void backtabAfterTheLastWidgetWasRemoved()
+    {
+        HostWindow host;
+        QVERIFY(host.isActive());
+        Sheet *sheet = maskedSheet(host, Sheet::Information, "Saved.");
+        runWith(*sheet, [&] {
+            // The text label is the last focusable widget; setters may run meanwhile.
+            sheet->setText(QString());
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+            host.behind->setFocus();
+            QTest::keyClick(&host, Qt::Key_Backtab);
+            sheet->quit();
+        });
+        QVERIFY(!sheet->isVisible());
+    }
+
     void tabInsideTheSheetNeverLeavesIt_data()
     {
         QTest::addColumn<int>("key");
