@@ -1,3 +1,4 @@
+#include "client-manager.h"
 #include "file-logger.h"
 #include "single-instance-application.h"
 #include "startup.h"
@@ -7,6 +8,8 @@
 #include <QLoggingCategory>
 #include <QSurfaceFormat>
 #include <QThread>
+
+#include <memory>
 
 #include "services/ui-path-manager.h"
 
@@ -46,5 +49,9 @@ int main(int argc, char **argv)
 
     completeUiEnvironment();
 
+    // Destroyed after the event loop and before the translator: its
+    // destructor ends both worker threads.
+    const auto clientManager = std::make_unique<ClientManager>();
+    clientManager->start();
     return app.exec();
 }

@@ -1,20 +1,20 @@
 #pragma once
 
-#include <QDir>
 #include <QTemporaryDir>
+#include <QTranslator>
 #include <QtGlobal>
 
-#include <vector>
+#include <memory>
 
 #include "services/dpi-info.h"
-#include "services/image-manager.h"
 #include "services/style-manager.h"
 #include "services/ui-path-manager.h"
+#include "ui-environment.h"
 #include "ui-strings.h"
 
-// The agent's look as start-up prepares it: the real images and style sheets
-// of the build's resource folder, and the interface strings. Data (log and
-// domain file) goes to a private temporary folder. Sizes are those of a
+// The agent's look as start-up prepares it, from the build's resource folder:
+// images, style sheets, language, interface strings and captions. Data (log
+// and domain file) goes to a private temporary folder. Sizes are those of a
 // 96-DPI screen, whatever the platform reports.
 class AgentUiFixture
 {
@@ -27,14 +27,13 @@ public:
         UIPathManager &paths = UIPathManager::getInstance();
         paths.setPath("resource_path", QStringLiteral(LODESTAR_TEST_RESOURCE_DIR));
         paths.setPath("user_data_path", dataDir.path());
-        ImageManager::getInstance().initialize(ImageManager::Eager);
-        StyleManager::getInstance().initialize({QStringLiteral(LODESTAR_TEST_RESOURCE_DIR "/agent.stylesheet"),
-                                                QStringLiteral(LODESTAR_TEST_RESOURCE_DIR "/component.business.stylesheet")});
-        installUiStrings();
+        translator = prepareUiEnvironment();
+        completeUiEnvironment();
     }
 
     QString dataPath(const QString &name) const { return dataDir.filePath(name); }
 
 private:
     QTemporaryDir dataDir;
+    std::unique_ptr<QTranslator> translator;
 };

@@ -1,0 +1,347 @@
+#include <QtTest>
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QStackedWidget>
+
+#include "agent-ui-fixture.h"
+#include "client-manager.h"
+#include "file-logger.h"
+#include "global-connecter.h"
+#include "modal-closer.h"
+#include "sim-process.h"
+#include "wizard/edit-connection-info-dialog.h"
+#include "wizard/wizard.h"
+
+#include <memory>
+
+namespace {
+
+const char *const kPassword = "Bind-Pw-7f3a9";
+const char *const kConnectKey = "KEY-1234";
+
+Wizard *wizardWindow()
+{
+    for (QWidget *widget : QApplication::topLevelWidgets())
+        if (auto *wizard = qobject_cast<Wizard *>(widget))
+            return wizard;
+    return nullptr;
+}
+
+QString currentPage()
+{
+    Wizard *wizard = wizardWindow();
+    return wizard ? wizard->findChild<QStackedWidget *>()->currentWidget()->objectName() : QString();
+}
+
+template <typename T>
+T *on(const char *pageName, const char *child)
+{
+    return wizardWindow()->findChild<QWidget *>(pageName)->findChild<T *>(child);
+}
+
+void fillLdapForm(const QString &host, const QString &password)
+{
+    on<QLineEdit>("ldapInfo", "host")->setText(host);
+    on<QLineEdit>("ldapInfo", "basedn")->setText("dc=example,dc=corp,dc=local");
+    on<QLineEdit>("ldapInfo", "binddn")->setText("cn=administrator,dc=example,dc=corp,dc=local");
+    on<QLineEdit>("ldapInfo", "password")->setText(password);
+    on<QLineEdit>("ldapInfo", "port")->setText("389");
+}
+
+void registerServer(const QString &key)
+{
+    on<QLineEdit>("connect", "serverDisplayName")->setText("dc01");
+    on<QLineEdit>("connect", "connectKey")->setText(key);
+    QTest::mouseClick(on<QPushButton>("connect", "connect"), Qt::LeftButton);
+}
+
+Json::Value statusReply()
+{
+    Json::Value reply;
+    reply["action"] = "get_connection_status";
+    reply["success"] = true;
+    reply["data"]["ready"] = false;
+    reply["data"]["has_config"] = false;
+    return reply;
+}
+
+// Closes a dialog when it goes out of scope, so a failed check cannot leave
+// a test hanging in the dialog's modal loop.
+struct RejectOnExit
+{
+    QDialog *dialog;
+    ~RejectOnExit() { dialog->reject(); }
+};
+
+bool messageBoxUp()
+{
+    for (QWidget *widget : QApplication::topLevelWidgets())
+        if (qobject_cast<QMessageBox *>(widget) && widget->isVisible())
+            return true;
+    return false;
+}
+
+QtMessageHandler previousHandler = nullptr;
+QStringList capturedMessages;
+
+void captureMessage(QtMsgType type, const QMessageLogContext &context, const QString &message)
+{
+    capturedMessages << message;
+    previousHandler(type, context, message);
+}
+
+} // namespace
+
+class TestClientManager : public QObject
+{
+    Q_OBJECT
+private:
+    AgentUiFixture fixture;
+    std::unique_ptr<ClientManager> manager;
+
+    QString endpoint() const { return fixture.dataPath("service.sock"); }
+
+    std::unique_ptr<SimProcess> startSimulator(const QStringList &extraArguments = {})
+    {
+        auto sim = std::make_unique<SimProcess>(endpoint(), fixture.dataPath("sim"),
+                                                QStringList{"--connect-key", kConnectKey} + extraArguments);
+        return sim->started() ? std::move(sim) : nullptr;
+    }
+
+    void startAgent(int retryDelayMs = 2000, qint64 quietWindowMs = 30000, int pollIntervalMs = 100)
+    {
+        manager = std::make_unique<ClientManager>(ClientManagerTiming{retryDelayMs, quietWindowMs, pollIntervalMs});
+        manager->start();
+    }
+
+    // Form, connect key and approval, as a new administrator goes through them.
+    void walkToConnected(SimProcess &sim)
+    {
+        QTRY_COMPARE(currentPage(), QStringLiteral("ldapInfo"));
+        fillLdapForm("10.0.0.5", kPassword);
+        QTest::mouseClick(on<QPushButton>("ldapInfo", "next"), Qt::LeftButton);
+        QCOMPARE(currentPage(), QStringLiteral("connect"));
+        registerServer(kConnectKey);
+        QCOMPARE(currentPage(), QStringLiteral("approvalRequired"));
+        QVERIFY(sim.command("approve"));
+        QTRY_COMPARE(currentPage(), QStringLiteral("connected"));
+    }
+
+private slots:
+    void initTestCase()
+    {
+        qputenv("LODESTAR_SERVICE_ENDPOINT", endpoint().toUtf8());
+        QCOMPARE(logInit(LogToFile, fixture.dataPath("ui.txt").toStdString(), "", 50, 1, "DEFAULT"), 0);
+        previousHandler = qInstallMessageHandler(captureMessage);
+    }
+
+    void cleanup()
+    {
+        manager.reset();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+
+    void cleanupTestCase()
+    {
+        qInstallMessageHandler(previousHandler);
+        QFile log(fixture.dataPath("ui.txt"));
+        QVERIFY(log.open(QIODevice::ReadOnly));
+        const QByteArray written = log.readAll();
+        QVERIFY(written.contains("Application start"));
+        QVERIFY2(!written.contains(kPassword), "the bind password reached the log file");
+        QVERIFY2(!capturedMessages.join('\n').contains(kPassword), "the bind password reached the output");
+    }
+
+    // Every step is a real click; showLoading() returns only after the reply was
+    // handled, so the page can be checked right after the click.
+    void walksFromTheFormThroughEveryStatus()
+    {
+        const auto sim = startSimulator();
+        QVERIFY(sim);
+        startAgent();
+        QTRY_COMPARE(currentPage(), QStringLiteral("ldapInfo"));
+
+        fillLdapForm("10.0.0.5", kPassword);
+        QTest::mouseClick(on<QPushButton>("ldapInfo", "next"), Qt::LeftButton);
+        QCOMPARE(currentPage(), QStringLiteral("connect"));
+
+        registerServer("WRONG-KEY");
+        QCOMPARE(currentPage(), QStringLiteral("connect"));
+        QVERIFY(!on<QLabel>("connect", "warning")->isHidden());
+        QCOMPARE(on<QLabel>("connect", "warning")->text(), QStringLiteral("The connect key is invalid."));
+
+        registerServer(kConnectKey);
+        QCOMPARE(currentPage(), QStringLiteral("approvalRequired"));
+
+        QVERIFY(sim->command("approve"));
+        QTRY_COMPARE(currentPage(), QStringLiteral("connected"));
+        QVERIFY(on<QLabel>("connected", "quota")->isHidden());
+        QVERIFY(on<QLabel>("connected", "restricted")->isHidden());
+
+        QVERIFY(sim->command("quota on"));
+        QTRY_VERIFY(!on<QLabel>("connected", "quota")->isHidden());
+
+        QVERIFY(sim->command("restrict on"));
+        QTRY_VERIFY(!on<QLabel>("connected", "restricted")->isHidden());
+        QVERIFY(on<QLabel>("connected", "quota")->isHidden());
+        QCOMPARE(currentPage(), QStringLiteral("connected"));
+
+        QVERIFY(sim->command("restrict off"));
+        QVERIFY(sim->command("quota off"));
+        QVERIFY(sim->command("offline"));
+        QTRY_COMPARE(currentPage(), QStringLiteral("disconnected"));
+        QVERIFY(on<QLabel>("disconnected", "description")
+                    ->text()
+                    .contains(QRegularExpression("last connected at \\d{4}\\.\\d\\d\\.\\d\\d \\d\\d:\\d\\d:\\d\\d\\.")));
+
+        QVERIFY(sim->command("online"));
+        QVERIFY(sim->command("ldap-down"));
+        QTRY_COMPARE(currentPage(), QStringLiteral("ldapServerOffline"));
+        QVERIFY(!sim->output().contains(kPassword));
+    }
+
+    void backShowsTheFormAndResetsTheSettings()
+    {
+        const auto sim = startSimulator();
+        QVERIFY(sim);
+        startAgent();
+        QTRY_COMPARE(currentPage(), QStringLiteral("ldapInfo"));
+        fillLdapForm("10.0.0.5", kPassword);
+        QTest::mouseClick(on<QPushButton>("ldapInfo", "next"), Qt::LeftButton);
+        QCOMPARE(currentPage(), QStringLiteral("connect"));
+
+        QTest::mouseClick(on<QPushButton>("connect", "back"), Qt::LeftButton);
+
+        QCOMPARE(currentPage(), QStringLiteral("ldapInfo"));
+        QVERIFY(on<QLineEdit>("ldapInfo", "host")->text().isEmpty());
+        QVERIFY(sim->ask("status", "has_config: no"));
+    }
+
+    void requestErrorShowsTheSheetThenTheForm()
+    {
+        const auto sim = startSimulator();
+        QVERIFY(sim);
+        QVERIFY(sim->command("ldap-down"));
+        ModalCloser closer;
+        startAgent();
+        QTRY_COMPARE(currentPage(), QStringLiteral("ldapInfo"));
+        fillLdapForm("10.0.0.5", kPassword);
+
+        QTest::mouseClick(on<QPushButton>("ldapInfo", "next"), Qt::LeftButton);
+
+        QCOMPARE(closer.seen.size(), 1);
+        QCOMPARE(closer.seen[0].kind, QStringLiteral("sheet"));
+        QCOMPARE(closer.seen[0].hostWindow, QStringLiteral("Wizard"));
+        QCOMPARE(closer.seen[0].text, uiString(UiText::ErrLdapAuthFailed));
+        QCOMPARE(currentPage(), QStringLiteral("ldapInfo"));
+        QVERIFY(on<QLabel>("ldapInfo", "warning")->isHidden());
+    }
+
+    void editDialogMarksRejectionsShowsErrorsAndClosesOnSuccess()
+    {
+        const auto sim = startSimulator();
+        QVERIFY(sim);
+        startAgent();
+        walkToConnected(*sim);
+        QVERIFY(sim->command("ldap-down"));
+        QTRY_COMPARE(currentPage(), QStringLiteral("ldapServerOffline"));
+        ModalCloser closer;
+
+        bool driven = false;
+        QTimer::singleShot(0, this, [&] {
+            auto *dialog = wizardWindow()->findChild<EditConnectionInfoDialog *>();
+            QVERIFY(dialog);
+            const RejectOnExit guard{dialog};
+            auto box = [dialog](const char *name) { return dialog->findChild<QLineEdit *>(name); };
+            auto *ok = dialog->findChild<QPushButton *>("ok");
+            QTRY_COMPARE(box("host")->text(), QStringLiteral("10.0.0.5"));
+            QVERIFY(box("password")->text().isEmpty());
+
+            // A rejected field: marked, and the buttons come back.
+            box("password")->setText(kPassword);
+            box("port")->clear();
+            QTest::mouseClick(ok, Qt::LeftButton);
+            QVERIFY(!ok->isEnabled());
+            QTRY_VERIFY(ok->isEnabled());
+            QCOMPARE(box("port")->styleSheet(), getStyleSheet("edit_warn", false));
+            QVERIFY(dialog->findChild<QLabel *>("warning")->isVisible());
+
+            // The LDAP server cannot be reached: a sheet over the dialog, which stays.
+            box("port")->setText("389");
+            QTest::mouseClick(ok, Qt::LeftButton);
+            QTRY_COMPARE(closer.seen.size(), 1);
+            QCOMPARE(closer.seen[0].hostWindow, QStringLiteral("EditConnectionInfoDialog"));
+            QCOMPARE(closer.seen[0].text, uiString(UiText::ErrLdapAuthFailed));
+            QTRY_VERIFY(ok->isEnabled());
+            QVERIFY(dialog->isVisible());
+
+            QVERIFY(sim->command("ldap-up"));
+            QTest::mouseClick(ok, Qt::LeftButton);
+            QTRY_VERIFY(!dialog->isVisible());
+            driven = true;
+        });
+        emit on<QLabel>("ldapServerOffline", "description")->linkActivated("editconn");
+
+        QVERIFY(driven);
+        QTRY_COMPARE(currentPage(), QStringLiteral("connected"));
+    }
+
+    void repliesForOthersAreIgnored()
+    {
+        startAgent();
+        QObject stranger;
+        emit GlobalConnecter::getInstance()->sigQueryServiceDone(&stranger, statusReply());
+        QCOMPARE(currentPage(), QStringLiteral("init"));
+
+        // The same reply, addressed to the manager, does move the wizard.
+        emit GlobalConnecter::getInstance()->sigQueryServiceDone(manager.get(), statusReply());
+        QCOMPARE(currentPage(), QStringLiteral("ldapInfo"));
+    }
+
+    void unreachableServiceIsRetriedThenOfferedForRetryOnce()
+    {
+        ModalCloser closer(400);
+        QSignalSpy unavailable(GlobalConnecter::getInstance(), &GlobalConnecter::sigQueryServiceUnavailable);
+        startAgent(50, 500, 100);
+
+        QTRY_COMPARE(closer.seen.size(), 1);
+        QCOMPARE(closer.seen[0].kind, QStringLiteral("box"));
+        QCOMPARE(closer.seen[0].text, uiString(UiText::InitializingFailedDesc));
+        QCOMPARE(currentPage(), QStringLiteral("init"));
+        // Quiet retries came before the box, not only the poller's first request.
+        QVERIFY(unavailable.count() >= 3);
+
+        // While the box is up the poller keeps failing; no second box may open.
+        const int failuresBefore = unavailable.count();
+        QTRY_VERIFY(unavailable.count() > failuresBefore);
+        QTRY_VERIFY(!messageBoxUp());
+        QCOMPARE(closer.seen.size(), 1);
+
+        const auto sim = startSimulator();
+        QVERIFY(sim);
+        QTRY_COMPARE(currentPage(), QStringLiteral("ldapInfo"));
+    }
+
+    void garbageFromTheServiceShowsOneBoxAndEndsTheAgent()
+    {
+        const auto sim = startSimulator({"--fault", "not-json"});
+        QVERIFY(sim);
+        ModalCloser closer(300);
+        QSignalSpy failed(GlobalConnecter::getInstance(), &GlobalConnecter::sigQueryServiceFailed);
+        startAgent(50, 30000, 50);
+
+        QTimer::singleShot(20000, [] { QCoreApplication::exit(1); });
+        QCOMPARE(QCoreApplication::exec(), 0);
+
+        QVERIFY(failed.count() >= 2);
+        QCOMPARE(closer.seen.size(), 1);
+        QCOMPARE(closer.seen[0].kind, QStringLiteral("box"));
+        QCOMPARE(closer.seen[0].text, uiString(UiText::ErrQueryServiceFailed));
+    }
+};
+
+QTEST_MAIN(TestClientManager)
+#include "test-client-manager.moc"
