@@ -8,7 +8,7 @@ lodestar_packages=(
     cmake g++ make pkg-config
     qtbase5-dev qttools5-dev qttools5-dev-tools libqt5svg5-dev
     libjsoncpp-dev
-    xvfb xauth xdotool
+    xvfb xauth xdotool imagemagick xcompmgr
 )
 
 lodestar_install_missing() {

@@ -136,6 +136,22 @@ private slots:
         QVERIFY(button(dialog, "cancel")->isEnabled());
     }
 
+    // Left to itself the dialog makes Cancel, its first button, the default:
+    // Return in a box would then throw the edits away.
+    void returnInABoxApplies()
+    {
+        EditConnectionInfoDialog dialog;
+        dialog.open();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        QSignalSpy atHub(GlobalConnecter::getInstance(), &GlobalConnecter::sigApplyEditLdapInfo);
+        box(dialog, 3)->setFocus();
+
+        QTest::keyClick(box(dialog, 3), Qt::Key_Return);
+
+        QCOMPARE(atHub.count(), 1);
+        QVERIFY(dialog.isVisible());
+    }
+
     void cancelClosesWithoutSending()
     {
         EditConnectionInfoDialog dialog;

@@ -168,6 +168,11 @@ EditConnectionInfoDialog::EditConnectionInfoDialog(QWidget *parent)
     outer->setContentsMargins(px(24), px(24), px(24), px(24));
     outer->addWidget(card);
 
+    // Return in a box applies the settings; left to itself the dialog would
+    // make Cancel, its first button, the default and throw the edits away.
+    // Set once the button belongs to the dialog, which keeps the default.
+    okButton->setDefault(true);
+
     for (QLineEdit *edit : fieldEdits())
         edit->installEventFilter(this);
     connect(cancelButton, &QPushButton::clicked, this, &QDialog::reject);
