@@ -303,9 +303,9 @@ private slots:
 
     void unreachableServiceIsRetriedThenOfferedForRetryOnce()
     {
-        ModalCloser closer(400);
+        ModalCloser closer(600);
         QSignalSpy unavailable(GlobalConnecter::getInstance(), &GlobalConnecter::sigQueryServiceUnavailable);
-        startAgent(50, 500, 100);
+        startAgent(50, 1500, 100);
 
         QTRY_COMPARE(closer.seen.size(), 1);
         QCOMPARE(closer.seen[0].kind, QStringLiteral("box"));
@@ -329,7 +329,7 @@ private slots:
     {
         const auto sim = startSimulator({"--fault", "not-json"});
         QVERIFY(sim);
-        ModalCloser closer(300);
+        ModalCloser closer(600);
         QSignalSpy failed(GlobalConnecter::getInstance(), &GlobalConnecter::sigQueryServiceFailed);
         startAgent(50, 30000, 50);
 
