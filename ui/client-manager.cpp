@@ -1,7 +1,6 @@
 #include "client-manager.h"
 
 #include "file-logger.h"
-#include "get-status-worker.h"
 #include "global-connecter.h"
 #include "reply-decoding.h"
 #include "reply-members.h"

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "cm-error.h"
+#include "get-status-worker.h"
 #include "reply-outcome.h"
 
 #include <QElapsedTimer>
@@ -9,7 +10,6 @@
 
 #include <json/value.h>
 
-class GetStatusWorker;
 class QThread;
 class QTimer;
 class ServiceCommunicator;
@@ -21,7 +21,7 @@ struct ClientManagerTiming
 {
     int retryDelayMs = 2000;      // quiet retry after a failed exchange
     qint64 quietWindowMs = 30000; // since the last accepted reply, before the retry box
-    int pollIntervalMs = 10000;   // between the status poller's requests
+    int pollIntervalMs = GetStatusWorker::DefaultIntervalMs;
 };
 
 // The agent's controller. It owns the wizard window and the two worker
