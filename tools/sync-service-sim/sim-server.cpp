@@ -33,6 +33,15 @@ SimServer::SimServer(SimulatedService &simulated, const SimOptions &simOptions, 
     connect(&server, &QLocalServer::newConnection, this, &SimServer::slotNewConnection);
 }
 
+SimServer::~SimServer()
+{
+    // The sockets are children of the listening server, which goes after the
+    // members declared below it; as it deletes them they report their
+    // disconnection, and our slots must not run on members already gone.
+    for (QLocalSocket *socket : server.findChildren<QLocalSocket *>(QString(), Qt::FindDirectChildrenOnly))
+        socket->disconnect(this);
+}
+
 bool SimServer::listen(QString *error)
 {
     // A socket file left by a simulator that was killed is taken over; one

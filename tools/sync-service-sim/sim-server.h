@@ -20,6 +20,7 @@ class SimServer : public QObject
     Q_OBJECT
 public:
     SimServer(SimulatedService &service, const SimOptions &options, QObject *parent = nullptr);
+    ~SimServer() override;
 
     // False, with the reason, when the endpoint cannot be taken.
     bool listen(QString *error);
