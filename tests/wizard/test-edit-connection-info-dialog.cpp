@@ -7,6 +7,7 @@
 #include "agent-ui-fixture.h"
 #include "global-connecter.h"
 #include "wizard/edit-connection-info-dialog.h"
+#include "wizard/ldap-info-page.h"
 
 namespace {
 
@@ -150,6 +151,24 @@ private slots:
 
         QCOMPARE(atHub.count(), 1);
         QVERIFY(dialog.isVisible());
+    }
+
+    // The dialog edits what the form entered: the same hints, and on neither
+    // may the bind password be read off the screen.
+    void boxesMatchTheFormAndHideThePassword()
+    {
+        EditConnectionInfoDialog dialog;
+        LDAPInfoPage form;
+        for (int field = 0; field < 5; ++field) {
+            const QLineEdit *inDialog = box(dialog, field);
+            const QLineEdit *onForm = form.findChild<QLineEdit *>(kFields[field]);
+            QVERIFY(inDialog && onForm);
+            QCOMPARE(inDialog->placeholderText(), onForm->placeholderText());
+            QCOMPARE(inDialog->echoMode(), field == 3 ? QLineEdit::Password : QLineEdit::Normal);
+            QCOMPARE(onForm->echoMode(), inDialog->echoMode());
+            QCOMPARE(inDialog->styleSheet(), onForm->styleSheet());
+            QCOMPARE(inDialog->height(), onForm->height());
+        }
     }
 
     void cancelClosesWithoutSending()

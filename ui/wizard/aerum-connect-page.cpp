@@ -10,24 +10,28 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "services/dpi-info.h"
+
 using namespace PageParts;
 
 namespace {
 
 QLineEdit *keyEdit()
 {
+    const DPIinfo &dpi = DPIinfo::getInstance();
     auto *edit = new QLineEdit;
     applyStyle(edit, "connect_key_edit");
-    edit->setFixedSize(px(314), px(32));
+    edit->setFixedSize(dpi.scaled(314), dpi.scaled(32));
     edit->setContentsMargins(0, 0, 0, 0);
     return edit;
 }
 
 QPushButton *button(int stringIndex, const char *styleKey)
 {
+    const DPIinfo &dpi = DPIinfo::getInstance();
     auto *result = new QPushButton(uiString(stringIndex));
     applyStyle(result, styleKey);
-    result->setFixedSize(px(125), px(36));
+    result->setFixedSize(dpi.scaled(125), dpi.scaled(36));
     return result;
 }
 
@@ -36,9 +40,10 @@ QPushButton *button(int stringIndex, const char *styleKey)
 AerumConnectPage::AerumConnectPage(QWidget *parent)
     : QWidget(parent)
 {
+    const DPIinfo &dpi = DPIinfo::getInstance();
     titleLabel = new QLabel(uiString(UiText::ConnectToAerumIdentity));
     applyStyle(titleLabel, "aerumconnect_title");
-    titleLabel->setFixedSize(px(400), px(28));
+    titleLabel->setFixedSize(dpi.scaled(400), dpi.scaled(28));
     titleLabel->setAlignment(Qt::AlignCenter);
 
     const QString articleLink = QStringLiteral("https://") + kKnowledgeBaseHost
@@ -48,15 +53,13 @@ AerumConnectPage::AerumConnectPage(QWidget *parent)
     applyStyle(descriptionLabel, "aerumconnect_description");
     descriptionLabel->setAlignment(Qt::AlignCenter);
     descriptionLabel->setOpenExternalLinks(true);
-    descriptionLabel->setFixedSize(px(600), px(48));
+    descriptionLabel->setFixedSize(dpi.scaled(600), dpi.scaled(48));
     descriptionLabel->setContentsMargins(0, 0, 0, 0);
 
     serverDisplayNameLabel = new QLabel(requiredFieldCaption(UiText::ServerDisplayName));
     applyStyle(serverDisplayNameLabel, "connect_key_label");
-    serverDisplayNameLabel->setFixedSize(px(190), px(32));
-    connectKeyLabel = new QLabel(requiredFieldCaption(UiText::ConnectKey));
-    applyStyle(connectKeyLabel, "connect_key_label");
-    connectKeyLabel->setFixedSize(px(160), px(32));
+    serverDisplayNameLabel->setFixedSize(dpi.scaled(190), dpi.scaled(32));
+    connectKeyLabel = fieldLabel(UiText::ConnectKey, "connect_key_label");
 
     serverDisplayNameEdit = keyEdit();
     connectKeyEdit = keyEdit();
@@ -70,14 +73,14 @@ AerumConnectPage::AerumConnectPage(QWidget *parent)
     page->setContentsMargins(0, 0, 0, 0);
     page->addStretch();
     page->addLayout(stretchedRow(titleLabel));
-    page->addSpacing(px(10));
+    page->addSpacing(dpi.scaled(10));
     page->addLayout(stretchedRow(descriptionLabel));
-    page->addSpacing(px(16));
+    page->addSpacing(dpi.scaled(16));
     // 190 + 4 and 160 + 34 put both boxes at the same x.
     page->addLayout(stretchedRow(serverDisplayNameLabel, 4, serverDisplayNameEdit));
-    page->addSpacing(px(8));
+    page->addSpacing(dpi.scaled(8));
     page->addLayout(stretchedRow(connectKeyLabel, 34, connectKeyEdit));
-    page->addSpacing(px(16));
+    page->addSpacing(dpi.scaled(16));
     page->addLayout(stretchedRow(backButton, 12, connectButton));
     page->addStretch();
 
@@ -102,7 +105,7 @@ AerumConnectPage::AerumConnectPage(QWidget *parent)
     warningLabel->setObjectName(QStringLiteral("warning"));
     warningLabel->setAlignment(Qt::AlignCenter);
     applyStyle(warningLabel, "warning_label");
-    warningLabel->setFixedHeight(px(32));
+    warningLabel->setFixedHeight(dpi.scaled(32));
     warningLabel->hide();
 }
 
@@ -116,10 +119,11 @@ void AerumConnectPage::resetFields()
 
 void AerumConnectPage::placeWarning(const QString &text, int designX, int designY)
 {
+    const DPIinfo &dpi = DPIinfo::getInstance();
     warningLabel->setText(text);
     warningLabel->adjustSize();
     // Scaled with the page, so the warning stays under its field at every factor.
-    warningLabel->move(px(designX), px(designY));
+    warningLabel->move(dpi.scaled(designX), dpi.scaled(designY));
 }
 
 void AerumConnectPage::showFieldWarning(int field)

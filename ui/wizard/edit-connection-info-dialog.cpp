@@ -2,6 +2,7 @@
 
 #include "global-connecter.h"
 #include "ui-strings.h"
+#include "wizard/ldap-fields.h"
 #include "wizard/page-parts.h"
 
 #include <QEvent>
@@ -13,8 +14,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include <algorithm>
-
+#include "services/dpi-info.h"
 #include "services/style-manager.h"
 
 using namespace PageParts;
@@ -26,43 +26,27 @@ const char *const kButtonShape =
 
 QHBoxLayout *cardRow(QWidget *widget)
 {
+    const DPIinfo &dpi = DPIinfo::getInstance();
     auto *row = new QHBoxLayout;
     row->setSpacing(0);
-    row->setContentsMargins(px(24), 0, px(24), 0);
+    row->setContentsMargins(dpi.scaled(24), 0, dpi.scaled(24), 0);
     row->addWidget(widget);
     return row;
-}
-
-QLabel *fieldLabel(int stringIndex, const char *styleKey)
-{
-    auto *label = new QLabel(requiredFieldCaption(stringIndex));
-    applyStyle(label, styleKey);
-    label->setFixedSize(px(160), px(32));
-    return label;
 }
 
 QHBoxLayout *fieldRow(QLabel *label, QLineEdit *edit)
 {
     QHBoxLayout *row = cardRow(label);
-    row->addSpacing(px(34));
+    row->addSpacing(DPIinfo::getInstance().scaled(34));
     row->addWidget(edit);
     return row;
 }
 
-QLineEdit *fieldEdit(const QString &placeholder)
-{
-    auto *edit = new QLineEdit;
-    applyStyle(edit, "ldap_info_edit");
-    edit->setFixedHeight(px(32));
-    edit->setContentsMargins(0, 0, 0, 0);
-    edit->setPlaceholderText(placeholder);
-    return edit;
-}
-
 QPushButton *cardButton(int stringIndex, const char *styleKey)
 {
+    const DPIinfo &dpi = DPIinfo::getInstance();
     auto *button = new QPushButton(uiString(stringIndex));
-    button->setFixedSize(px(100), px(32));
+    button->setFixedSize(dpi.scaled(100), dpi.scaled(32));
     button->setStyleSheet(getStyleSheet(styleKey, false) + kButtonShape);
     return button;
 }
@@ -72,7 +56,8 @@ QPushButton *cardButton(int stringIndex, const char *styleKey)
 EditConnectionInfoDialog::EditConnectionInfoDialog(QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint)
 {
-    setFixedSize(px(648), px(418));
+    const DPIinfo &dpi = DPIinfo::getInstance();
+    setFixedSize(dpi.scaled(648), dpi.scaled(418));
     setAttribute(Qt::WA_TranslucentBackground);
     setWindowModality(Qt::ApplicationModal);
 
@@ -80,7 +65,7 @@ EditConnectionInfoDialog::EditConnectionInfoDialog(QWidget *parent)
     card->setObjectName(QStringLiteral("EditConnectionInfoCard"));
     card->setStyleSheet(QStringLiteral(
         "QFrame#EditConnectionInfoCard { background-color: white; border-radius: 8px; border: 1px solid #DCDFE3; }"));
-    card->setFixedSize(px(600), px(370));
+    card->setFixedSize(dpi.scaled(600), dpi.scaled(370));
     auto *shadow = new QGraphicsDropShadowEffect(this);
     shadow->setYOffset(4);
     shadow->setBlurRadius(16);
@@ -96,26 +81,26 @@ EditConnectionInfoDialog::EditConnectionInfoDialog(QWidget *parent)
     descriptionLabel->setWordWrap(true);
     descriptionLabel->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
 
-    hostEdit = fieldEdit(kHostPlaceholder);
-    baseDnEdit = fieldEdit(kBaseDnPlaceholder);
-    bindDnEdit = fieldEdit(kBindDnPlaceholder);
-    passwordEdit = fieldEdit(QString());
-    passwordEdit->setEchoMode(QLineEdit::Password);
-    portEdit = fieldEdit(QStringLiteral("389"));
-    setObjectNames({{hostEdit, "host"}, {baseDnEdit, "basedn"}, {bindDnEdit, "binddn"}, {passwordEdit, "password"},
-                    {portEdit, "port"}});
+    // The boxes take the rest of their rows.
+    const LdapFields::Edits edits = LdapFields::createEdits();
+    hostEdit = edits[LdapFields::Host];
+    baseDnEdit = edits[LdapFields::BaseDn];
+    bindDnEdit = edits[LdapFields::BindDn];
+    passwordEdit = edits[LdapFields::Password];
+    portEdit = edits[LdapFields::Port];
 
-    hostLabel = fieldLabel(UiText::LdapLocalIp, "ldap_info_label");
-    baseDnLabel = fieldLabel(UiText::Basedn, "ldap_info_label");
-    bindDnLabel = fieldLabel(UiText::Binddn, "ldap_info_label");
-    passwordLabel = fieldLabel(UiText::BinddnPassword, "connect_key_label");
-    portLabel = fieldLabel(UiText::Port, "ldap_info_label");
+    const LdapFields::Labels labels = LdapFields::createLabels();
+    hostLabel = labels[LdapFields::Host];
+    baseDnLabel = labels[LdapFields::BaseDn];
+    bindDnLabel = labels[LdapFields::BindDn];
+    passwordLabel = labels[LdapFields::Password];
+    portLabel = labels[LdapFields::Port];
 
     warningLabel = new QLabel(uiString(UiText::FieldIsRequired));
     warningLabel->setObjectName(QStringLiteral("warning"));
     warningLabel->setAlignment(Qt::AlignCenter);
     applyStyle(warningLabel, "warning_label");
-    warningLabel->setFixedHeight(px(24));
+    warningLabel->setFixedHeight(dpi.scaled(24));
     // The row keeps its height while hidden, so the buttons never move.
     QSizePolicy keepSpace = warningLabel->sizePolicy();
     keepSpace.setRetainSizeWhenHidden(true);
@@ -132,40 +117,40 @@ EditConnectionInfoDialog::EditConnectionInfoDialog(QWidget *parent)
     okButton = cardButton(UiText::BtnOk, "aerum_button");
     setObjectNames({{cancelButton, "cancel"}, {okButton, "ok"}});
     auto *buttonBar = new QWidget;
-    buttonBar->setFixedHeight(px(60));
+    buttonBar->setFixedHeight(dpi.scaled(60));
     auto *buttons = new QHBoxLayout(buttonBar);
     buttons->setSpacing(0);
-    buttons->setContentsMargins(0, 0, px(20), px(14));
+    buttons->setContentsMargins(0, 0, dpi.scaled(20), dpi.scaled(14));
     buttons->addStretch();
     buttons->addWidget(cancelButton, 0, Qt::AlignBottom);
-    buttons->addSpacing(px(12));
+    buttons->addSpacing(dpi.scaled(12));
     buttons->addWidget(okButton, 0, Qt::AlignBottom);
 
     auto *cardLayout = new QVBoxLayout(card);
     cardLayout->setSpacing(0);
     cardLayout->setContentsMargins(0, 0, 0, 0);
-    cardLayout->addSpacing(px(20));
+    cardLayout->addSpacing(dpi.scaled(20));
     cardLayout->addLayout(cardRow(titleLabel));
-    cardLayout->addSpacing(px(20));
+    cardLayout->addSpacing(dpi.scaled(20));
     cardLayout->addLayout(cardRow(descriptionLabel));
-    cardLayout->addSpacing(px(16));
+    cardLayout->addSpacing(dpi.scaled(16));
     cardLayout->addLayout(fieldRow(hostLabel, hostEdit));
-    cardLayout->addSpacing(px(6));
+    cardLayout->addSpacing(dpi.scaled(6));
     cardLayout->addLayout(fieldRow(baseDnLabel, baseDnEdit));
-    cardLayout->addSpacing(px(6));
+    cardLayout->addSpacing(dpi.scaled(6));
     cardLayout->addLayout(fieldRow(bindDnLabel, bindDnEdit));
-    cardLayout->addSpacing(px(6));
+    cardLayout->addSpacing(dpi.scaled(6));
     cardLayout->addLayout(fieldRow(passwordLabel, passwordEdit));
-    cardLayout->addSpacing(px(6));
+    cardLayout->addSpacing(dpi.scaled(6));
     cardLayout->addLayout(fieldRow(portLabel, portEdit));
-    cardLayout->addSpacing(px(4));
+    cardLayout->addSpacing(dpi.scaled(4));
     cardLayout->addLayout(warningRow);
     cardLayout->addStretch();
     cardLayout->addWidget(buttonBar);
 
     auto *outer = new QVBoxLayout(this);
     outer->setSpacing(0);
-    outer->setContentsMargins(px(24), px(24), px(24), px(24));
+    outer->setContentsMargins(dpi.scaled(24), dpi.scaled(24), dpi.scaled(24), dpi.scaled(24));
     outer->addWidget(card);
 
     // Return in a box applies the settings; left to itself the dialog would
@@ -188,7 +173,7 @@ EditConnectionInfoDialog::EditConnectionInfoDialog(QWidget *parent)
                                         const QString &, const bool)));
 }
 
-std::array<QLineEdit *, 5> EditConnectionInfoDialog::fieldEdits() const
+LdapFields::Edits EditConnectionInfoDialog::fieldEdits() const
 {
     return {hostEdit, baseDnEdit, bindDnEdit, passwordEdit, portEdit};
 }
@@ -214,7 +199,7 @@ void EditConnectionInfoDialog::setBusy(bool busy)
 void EditConnectionInfoDialog::showFieldWarning(int field)
 {
     clearWarnings();
-    if (field < Host || field > Port)
+    if (!LdapFields::isField(field))
         return;
     applyStyle(fieldEdits()[field], "edit_warn");
     warningLabel->show();
@@ -222,17 +207,13 @@ void EditConnectionInfoDialog::showFieldWarning(int field)
 
 void EditConnectionInfoDialog::clearWarnings()
 {
-    for (QLineEdit *edit : fieldEdits())
-        applyStyle(edit, "ldap_info_edit");
+    LdapFields::clearMarks(fieldEdits());
     warningLabel->hide();
 }
 
 bool EditConnectionInfoDialog::eventFilter(QObject *object, QEvent *event)
 {
-    if (event->type() == QEvent::MouseButtonPress) {
-        const auto edits = fieldEdits();
-        if (std::find(edits.begin(), edits.end(), object) != edits.end())
-            clearWarnings();
-    }
+    if (event->type() == QEvent::MouseButtonPress && LdapFields::contains(fieldEdits(), object))
+        clearWarnings();
     return false;
 }

@@ -1,8 +1,8 @@
 #pragma once
 
-#include <QDialog>
+#include "wizard/ldap-fields.h"
 
-#include <array>
+#include <QDialog>
 
 class QLabel;
 class QLineEdit;
@@ -15,8 +15,6 @@ class EditConnectionInfoDialog : public QDialog
 {
     Q_OBJECT
 public:
-    enum ldapField { Host = 0, BaseDn = 1, BindDn = 2, Password = 3, Port = 4 };
-
     explicit EditConnectionInfoDialog(QWidget *parent = nullptr);
 
     // Shows the stored settings; the password box is always emptied and the
@@ -37,7 +35,7 @@ protected:
     bool eventFilter(QObject *object, QEvent *event) override;
 
 private:
-    std::array<QLineEdit *, 5> fieldEdits() const;
+    LdapFields::Edits fieldEdits() const;
 
     QLabel *titleLabel;
     QLabel *descriptionLabel;

@@ -6,15 +6,18 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
+#include "services/dpi-info.h"
+
 using namespace PageParts;
 
 namespace {
 
 QLabel *textLabel(int stringIndex, const char *styleKey, int height)
 {
+    const DPIinfo &dpi = DPIinfo::getInstance();
     auto *label = new QLabel(uiString(stringIndex));
     applyStyle(label, styleKey);
-    label->setFixedSize(px(600), px(height));
+    label->setFixedSize(dpi.scaled(600), dpi.scaled(height));
     label->setAlignment(Qt::AlignCenter);
     return label;
 }
@@ -24,6 +27,7 @@ QLabel *textLabel(int stringIndex, const char *styleKey, int height)
 InitPage::InitPage(QWidget *parent)
     : QWidget(parent)
 {
+    const DPIinfo &dpi = DPIinfo::getInstance();
     QLabel *description = textLabel(UiText::InitializingDesc, "welcome_description", 48);
     description->setWordWrap(true);
 
@@ -32,9 +36,9 @@ InitPage::InitPage(QWidget *parent)
     page->setContentsMargins(0, 0, 0, 0);
     page->addStretch(1);
     page->addLayout(alignedRow(statusImageLabel("status_m_init")));
-    page->addSpacing(px(12));
+    page->addSpacing(dpi.scaled(12));
     page->addLayout(alignedRow(textLabel(UiText::Initializing, "summary_success_info", 32)));
-    page->addSpacing(px(12));
+    page->addSpacing(dpi.scaled(12));
     page->addLayout(alignedRow(description));
     page->addStretch(1);
 }

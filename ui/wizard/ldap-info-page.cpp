@@ -2,6 +2,7 @@
 
 #include "global-connecter.h"
 #include "ui-strings.h"
+#include "wizard/ldap-fields.h"
 #include "wizard/page-parts.h"
 
 #include <QComboBox>
@@ -12,8 +13,7 @@
 #include <QStyledItemDelegate>
 #include <QVBoxLayout>
 
-#include <algorithm>
-
+#include "services/dpi-info.h"
 #include "services/style-manager.h"
 
 using namespace PageParts;
@@ -27,64 +27,48 @@ const QString kLdapsItem = QStringLiteral("  LDAPS");
 constexpr int kWarningX = 390;
 constexpr int kWarningY[] = {211, 249, 287, 325, 363};
 
-QLabel *fieldLabel(int stringIndex, const char *styleKey)
-{
-    auto *label = new QLabel(requiredFieldCaption(stringIndex));
-    applyStyle(label, styleKey);
-    label->setFixedSize(px(160), px(32));
-    return label;
-}
-
-QLineEdit *fieldEdit(const QString &placeholder)
-{
-    auto *edit = new QLineEdit;
-    applyStyle(edit, "ldap_info_edit");
-    edit->setFixedSize(px(314), px(32));
-    edit->setContentsMargins(0, 0, 0, 0);
-    edit->setPlaceholderText(placeholder);
-    return edit;
-}
-
 } // namespace
 
 LDAPInfoPage::LDAPInfoPage(QWidget *parent)
     : QWidget(parent)
 {
+    const DPIinfo &dpi = DPIinfo::getInstance();
     titleLabel = new QLabel(uiString(UiText::ConnectToAerumLdapServer));
     applyStyle(titleLabel, "welcome_title");
-    titleLabel->setFixedSize(px(400), px(28));
+    titleLabel->setFixedSize(dpi.scaled(400), dpi.scaled(28));
     titleLabel->setAlignment(Qt::AlignCenter);
 
     // Keeps its row free for a description; it is given no text.
     descriptionLabel = new QLabel;
     applyStyle(descriptionLabel, "welcome_description");
-    descriptionLabel->setFixedSize(px(600), px(32));
+    descriptionLabel->setFixedSize(dpi.scaled(600), dpi.scaled(32));
     descriptionLabel->setWordWrap(true);
     descriptionLabel->setAlignment(Qt::AlignCenter);
     descriptionLabel->setOpenExternalLinks(true);
     descriptionLabel->setContentsMargins(0, 0, 0, 0);
 
-    hostLabel = fieldLabel(UiText::LdapLocalIp, "ldap_info_label");
-    baseDnLabel = fieldLabel(UiText::Basedn, "ldap_info_label");
-    bindDnLabel = fieldLabel(UiText::Binddn, "ldap_info_label");
-    passwordLabel = fieldLabel(UiText::BinddnPassword, "connect_key_label");
+    const LdapFields::Labels labels = LdapFields::createLabels();
+    hostLabel = labels[LdapFields::Host];
+    baseDnLabel = labels[LdapFields::BaseDn];
+    bindDnLabel = labels[LdapFields::BindDn];
+    passwordLabel = labels[LdapFields::Password];
+    portLabel = labels[LdapFields::Port];
     protocolLabel = fieldLabel(UiText::Protocol, "ldap_info_label");
-    portLabel = fieldLabel(UiText::Port, "ldap_info_label");
 
-    hostEdit = fieldEdit(kHostPlaceholder);
-    baseDnEdit = fieldEdit(kBaseDnPlaceholder);
-    bindDnEdit = fieldEdit(kBindDnPlaceholder);
-    passwordEdit = fieldEdit(QString());
-    passwordEdit->setEchoMode(QLineEdit::Password);
-    portEdit = fieldEdit(QStringLiteral("389"));
-    setObjectNames({{hostEdit, "host"}, {baseDnEdit, "basedn"}, {bindDnEdit, "binddn"}, {passwordEdit, "password"},
-                    {portEdit, "port"}});
+    const LdapFields::Edits edits = LdapFields::createEdits();
+    hostEdit = edits[LdapFields::Host];
+    baseDnEdit = edits[LdapFields::BaseDn];
+    bindDnEdit = edits[LdapFields::BindDn];
+    passwordEdit = edits[LdapFields::Password];
+    portEdit = edits[LdapFields::Port];
+    for (QLineEdit *edit : edits)
+        edit->setFixedWidth(dpi.scaled(314));
 
     protocolCombo = new QComboBox(this);
     protocolCombo->addItems({kLdapItem, kLdapsItem});
     protocolCombo->setItemDelegate(new QStyledItemDelegate(protocolCombo));
     applyStyle(protocolCombo, "protocol_combobox");
-    protocolCombo->setFixedSize(px(314), px(32));
+    protocolCombo->setFixedSize(dpi.scaled(314), dpi.scaled(32));
     protocolCombo->setContentsMargins(0, 0, 0, 0);
     // Hover events drive the hover sheet below.
     protocolCombo->setAttribute(Qt::WA_Hover);
@@ -94,28 +78,28 @@ LDAPInfoPage::LDAPInfoPage(QWidget *parent)
     nextButton = new QPushButton(uiString(UiText::Next));
     nextButton->setObjectName(QStringLiteral("next"));
     applyStyle(nextButton, "aerum_button");
-    nextButton->setFixedSize(px(125), px(36));
+    nextButton->setFixedSize(dpi.scaled(125), dpi.scaled(36));
 
     auto *page = new QVBoxLayout;
     page->setSpacing(0);
     page->setContentsMargins(0, 0, 0, 0);
     page->addStretch();
     page->addLayout(stretchedRow(titleLabel));
-    page->addSpacing(px(4));
+    page->addSpacing(dpi.scaled(4));
     page->addLayout(stretchedRow(descriptionLabel));
-    page->addSpacing(px(16));
+    page->addSpacing(dpi.scaled(16));
     page->addLayout(stretchedRow(hostLabel, 34, hostEdit));
-    page->addSpacing(px(6));
+    page->addSpacing(dpi.scaled(6));
     page->addLayout(stretchedRow(baseDnLabel, 34, baseDnEdit));
-    page->addSpacing(px(6));
+    page->addSpacing(dpi.scaled(6));
     page->addLayout(stretchedRow(bindDnLabel, 34, bindDnEdit));
-    page->addSpacing(px(6));
+    page->addSpacing(dpi.scaled(6));
     page->addLayout(stretchedRow(passwordLabel, 34, passwordEdit));
-    page->addSpacing(px(6));
+    page->addSpacing(dpi.scaled(6));
     page->addLayout(stretchedRow(protocolLabel, 34, protocolCombo));
-    page->addSpacing(px(6));
+    page->addSpacing(dpi.scaled(6));
     page->addLayout(stretchedRow(portLabel, 34, portEdit));
-    page->addSpacing(px(16));
+    page->addSpacing(dpi.scaled(16));
     page->addLayout(stretchedRow(nextButton));
     page->addStretch();
 
@@ -142,11 +126,11 @@ LDAPInfoPage::LDAPInfoPage(QWidget *parent)
     warningLabel->setAlignment(Qt::AlignCenter);
     applyStyle(warningLabel, "warning_label");
     warningLabel->adjustSize();
-    warningLabel->setFixedHeight(px(32));
+    warningLabel->setFixedHeight(dpi.scaled(32));
     warningLabel->hide();
 }
 
-std::array<QLineEdit *, 5> LDAPInfoPage::fieldEdits() const
+LdapFields::Edits LDAPInfoPage::fieldEdits() const
 {
     return {hostEdit, baseDnEdit, bindDnEdit, passwordEdit, portEdit};
 }
@@ -156,26 +140,21 @@ bool LDAPInfoPage::isLdaps() const
     return protocolCombo->currentText() == kLdapsItem;
 }
 
-void LDAPInfoPage::clearFieldMarks()
-{
-    for (QLineEdit *edit : fieldEdits())
-        applyStyle(edit, "ldap_info_edit");
-}
-
 void LDAPInfoPage::resetFields()
 {
     for (QLineEdit *edit : fieldEdits())
         edit->clear();
-    clearFieldMarks();
+    LdapFields::clearMarks(fieldEdits());
 }
 
 void LDAPInfoPage::showFieldWarning(int field)
 {
-    if (field < Host || field > Port)
+    if (!LdapFields::isField(field))
         return;
     applyStyle(fieldEdits()[field], "edit_warn");
     // Scaled with the page, so the warning stays beside its field at every factor.
-    warningLabel->move(px(kWarningX), px(kWarningY[field]));
+    const DPIinfo &dpi = DPIinfo::getInstance();
+    warningLabel->move(dpi.scaled(kWarningX), dpi.scaled(kWarningY[field]));
     warningLabel->show();
 }
 
@@ -201,12 +180,9 @@ bool LDAPInfoPage::eventFilter(QObject *object, QEvent *event)
         }
         return false;
     }
-    if (event->type() == QEvent::MouseButtonPress) {
-        const auto edits = fieldEdits();
-        if (std::find(edits.begin(), edits.end(), object) != edits.end()) {
-            clearFieldMarks();
-            warningLabel->hide();
-        }
+    if (event->type() == QEvent::MouseButtonPress && LdapFields::contains(fieldEdits(), object)) {
+        LdapFields::clearMarks(fieldEdits());
+        warningLabel->hide();
     }
     return false;
 }

@@ -1,8 +1,8 @@
 #pragma once
 
-#include <QWidget>
+#include "wizard/ldap-fields.h"
 
-#include <array>
+#include <QWidget>
 
 class QComboBox;
 class QLabel;
@@ -16,8 +16,6 @@ class LDAPInfoPage : public QWidget
 {
     Q_OBJECT
 public:
-    enum ldapField { Host = 0, BaseDn = 1, BindDn = 2, Password = 3, Port = 4 };
-
     explicit LDAPInfoPage(QWidget *parent = nullptr);
 
     // Empties the five boxes and clears their marks; the protocol choice and
@@ -35,7 +33,6 @@ protected:
     bool eventFilter(QObject *object, QEvent *event) override;
 
 private:
-    void clearFieldMarks();
     bool isLdaps() const;
 
     QLabel *titleLabel;
@@ -56,5 +53,5 @@ private:
     QPushButton *nextButton;
 
     // The five boxes in field-code order.
-    std::array<QLineEdit *, 5> fieldEdits() const;
+    LdapFields::Edits fieldEdits() const;
 };

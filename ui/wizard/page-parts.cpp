@@ -11,11 +11,6 @@
 
 namespace PageParts {
 
-int px(int designLength)
-{
-    return DPIinfo::getInstance().scaled(designLength);
-}
-
 void applyStyle(QWidget *widget, const char *key)
 {
     widget->setStyleSheet(getStyleSheet(key, false));
@@ -25,6 +20,15 @@ QString requiredFieldCaption(int stringIndex)
 {
     return uiString(stringIndex) + uiString(UiText::CommonColon)
         + QStringLiteral("<span style=\"color:red;\">*</span>");
+}
+
+QLabel *fieldLabel(int stringIndex, const char *styleKey)
+{
+    const DPIinfo &dpi = DPIinfo::getInstance();
+    auto *label = new QLabel(requiredFieldCaption(stringIndex));
+    applyStyle(label, styleKey);
+    label->setFixedSize(dpi.scaled(160), dpi.scaled(32));
+    return label;
 }
 
 QPixmap squareImage(const char *name, int side)
@@ -51,7 +55,7 @@ QHBoxLayout *stretchedRow(QWidget *first, int spacing, QWidget *second)
     row->addStretch();
     row->addWidget(first);
     if (second) {
-        row->addSpacing(px(spacing));
+        row->addSpacing(DPIinfo::getInstance().scaled(spacing));
         row->addWidget(second);
     }
     row->addStretch();
@@ -70,8 +74,9 @@ QHBoxLayout *alignedRow(QWidget *widget)
 
 QLabel *statusImageLabel(const char *name)
 {
+    const DPIinfo &dpi = DPIinfo::getInstance();
     auto *label = new QLabel;
-    label->setFixedSize(px(120), px(120));
+    label->setFixedSize(dpi.scaled(120), dpi.scaled(120));
     label->setAlignment(Qt::AlignCenter);
     label->setPixmap(squareImage(name, 120));
     return label;

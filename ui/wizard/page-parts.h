@@ -13,20 +13,17 @@ class QWidget;
 // Pieces that several pages build the same way.
 namespace PageParts {
 
-// Fixed texts chosen by us rather than by the service.
+// Where the connect key article lives; our choice, not the service's.
 inline const char *const kKnowledgeBaseHost = "kb.velmora.example";
-inline const char *const kHostPlaceholder = "192.168.1.10";
-inline const char *const kBaseDnPlaceholder = "dc=example,dc=corp,dc=local";
-inline const char *const kBindDnPlaceholder = "cn=administrator,dc=test,dc=us";
-
-// A design length (pixels at 96 DPI) on this screen, truncated toward zero.
-int px(int designLength);
 
 // Gives `widget` the sheet stored under `key`, scaled for the screen.
 void applyStyle(QWidget *widget, const char *key);
 
 // "<label><colon><red asterisk>": the caption of a required field.
 QString requiredFieldCaption(int stringIndex);
+
+// A required field's caption label, 160 x 32 design pixels.
+QLabel *fieldLabel(int stringIndex, const char *styleKey);
 
 // The named image as a square of `side` design pixels, sharp on this screen.
 QPixmap squareImage(const char *name, int side);

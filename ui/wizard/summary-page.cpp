@@ -14,6 +14,8 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
+#include "services/dpi-info.h"
+
 using namespace PageParts;
 
 namespace {
@@ -60,50 +62,54 @@ SummaryPage::SummaryPage(QWidget *parent, int variant)
 
 QLabel *SummaryPage::addTitle(const QString &text, int height)
 {
+    const DPIinfo &dpi = DPIinfo::getInstance();
     auto *title = new QLabel(text);
     applyStyle(title, "summary_success_info");
-    title->setFixedSize(px(600), px(height));
+    title->setFixedSize(dpi.scaled(600), dpi.scaled(height));
     title->setAlignment(Qt::AlignCenter);
-    layoutOf(this)->addSpacing(px(12));
+    layoutOf(this)->addSpacing(dpi.scaled(12));
     layoutOf(this)->addLayout(alignedRow(title));
     return title;
 }
 
 QLabel *SummaryPage::addDescription(const char *styleKey)
 {
+    const DPIinfo &dpi = DPIinfo::getInstance();
     auto *description = new QLabel;
     applyStyle(description, styleKey);
-    description->setFixedWidth(px(600));
+    description->setFixedWidth(dpi.scaled(600));
     description->setWordWrap(true);
     description->setAlignment(Qt::AlignCenter);
     description->setContentsMargins(0, 0, 0, 0);
-    layoutOf(this)->addSpacing(px(12));
+    layoutOf(this)->addSpacing(dpi.scaled(12));
     layoutOf(this)->addLayout(alignedRow(description));
     return description;
 }
 
 QLabel *SummaryPage::addWarning(int stringIndex)
 {
+    const DPIinfo &dpi = DPIinfo::getInstance();
     auto *warning = new QLabel(uiString(stringIndex));
     applyStyle(warning, "welcome_warning");
-    warning->setFixedWidth(px(600));
+    warning->setFixedWidth(dpi.scaled(600));
     warning->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Minimum);
     warning->setWordWrap(true);
     warning->setAlignment(Qt::AlignCenter);
     warning->setOpenExternalLinks(true);
     warning->setContentsMargins(0, 0, 0, 0);
-    layoutOf(this)->addSpacing(px(12));
+    layoutOf(this)->addSpacing(dpi.scaled(12));
     layoutOf(this)->addLayout(alignedRow(warning));
     return warning;
 }
 
 void SummaryPage::buildConnected()
 {
+    const DPIinfo &dpi = DPIinfo::getInstance();
     pageLayout(this, "status_m_done", &imageLabel);
     // The mark is added after translation, so every language ends with it.
     titleLabel = addTitle(uiString(UiText::Connected) + QLatin1Char('!'), 32);
     descriptionLabel = addDescription("welcome_description");
-    descriptionLabel->setFixedHeight(px(48));
+    descriptionLabel->setFixedHeight(dpi.scaled(48));
     descriptionLabel->setOpenExternalLinks(true);
     quotaLabel = addWarning(UiText::QuotaExceededDesc);
     restrictedLabel = addWarning(UiText::RestrictionModeDesc);
@@ -113,29 +119,31 @@ void SummaryPage::buildConnected()
 
 void SummaryPage::buildApprovalRequired()
 {
+    const DPIinfo &dpi = DPIinfo::getInstance();
     pageLayout(this, "status_m_staged", &imageLabel);
     applyStyle(imageLabel, "not_approved_image");
     titleLabel = addTitle(uiString(UiText::ApprovalRequired), 56);
     titleLabel->setWordWrap(true);
     descriptionLabel = addDescription("summary_staged_info");
-    descriptionLabel->setFixedHeight(px(48));
+    descriptionLabel->setFixedHeight(dpi.scaled(48));
     descriptionLabel->setText(uiString(UiText::WaitApprovedDesc));
 
     approveButton = new QPushButton(uiString(UiText::ApproveOnAdminPortal));
     approveButton->setObjectName(QStringLiteral("approve"));
     applyStyle(approveButton, "aerum_button");
-    approveButton->setFixedSize(px(213), px(36));
-    layoutOf(this)->addSpacing(px(40));
+    approveButton->setFixedSize(dpi.scaled(213), dpi.scaled(36));
+    layoutOf(this)->addSpacing(dpi.scaled(40));
     layoutOf(this)->addLayout(alignedRow(approveButton));
 }
 
 void SummaryPage::buildDisconnected()
 {
+    const DPIinfo &dpi = DPIinfo::getInstance();
     pageLayout(this, "status_m_offline", &imageLabel);
     titleLabel = addTitle(uiString(UiText::Offline), 32);
     descriptionLabel = addDescription("welcome_description");
     descriptionLabel->setObjectName(QStringLiteral("description"));
-    descriptionLabel->setFixedHeight(px(48));
+    descriptionLabel->setFixedHeight(dpi.scaled(48));
 }
 
 void SummaryPage::buildLdapServerOffline()
