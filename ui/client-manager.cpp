@@ -105,6 +105,8 @@ void ClientManager::send(const Json::Value &request)
 void ClientManager::slotSendLDAPInfoToService(QString host, QString basedn, QString binddn, QString password,
                                               QString port, bool isLdaps)
 {
+    // The form's request is the one answered next, whatever the dialog left behind.
+    dialogApplyPending = false;
     send(setLdapInfoRequest(host, basedn, binddn, password, port, isLdaps));
     wizard->showLoading();
 }
@@ -138,6 +140,7 @@ void ClientManager::slotApplyEditLdapInfo(QString host, QString basedn, QString 
                                           QString port, bool isLdaps)
 {
     send(setLdapInfoRequest(host, basedn, binddn, password, port, isLdaps));
+    dialogApplyPending = true;
     wizard->setEditDialogBusy(true);
 }
 
@@ -164,13 +167,17 @@ void ClientManager::slotQueryServiceDone(const QObject *sender, Json::Value resp
 
 void ClientManager::applySetLdapInfoReply(const Json::Value &response)
 {
+    // Escape closes the dialog while it waits; its reply must still not take
+    // a registered server back to the first-run pages.
+    const bool forDialog = editing || dialogApplyPending;
+    dialogApplyPending = false;
     ReplyMembers members(response);
     const bool failedWithData = !members.boolean("success") && members.has("data") && !members.failed();
     // The dialog's own failure: its buttons come back and it stays in front.
-    const bool dialogFailure = editing && failedWithData;
+    const bool dialogFailure = forDialog && failedWithData;
     if (dialogFailure)
         wizard->setEditDialogBusy(false);
-    const ReplyOutcome outcome = decodeSetLdapInfoReply(response, editing);
+    const ReplyOutcome outcome = decodeSetLdapInfoReply(response, forDialog);
     apply(outcome);
     if (outcome.kind != ReplyOutcome::DialogClose && !dialogFailure)
         wizard->show();
@@ -244,6 +251,12 @@ void ClientManager::slotQueryServiceFailed(cmError err)
 
 void ClientManager::slotQueryServiceUnavailable()
 {
+    // No reply will end the dialog's wait: give its buttons back rather than
+    // leave a window whose only way out is a key nobody sees.
+    if (dialogApplyPending) {
+        dialogApplyPending = false;
+        wizard->setEditDialogBusy(false);
+    }
     if (retryBoxOpen)
         return;
     if (sinceLastReply.elapsed() < timing.quietWindowMs) {

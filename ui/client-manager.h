@@ -65,6 +65,9 @@ private:
     const ClientManagerTiming timing;
     Wizard *wizard;
     bool editing = false;
+    // The edit dialog's settings are on their way to the service. Their reply
+    // belongs to the dialog even if it was closed meanwhile.
+    bool dialogApplyPending = false;
     QThread *communicatorThread;
     ServiceCommunicator *communicator;
     QThread *pollerThread = nullptr;

@@ -289,6 +289,72 @@ private slots:
         QTRY_COMPARE(currentPage(), QStringLiteral("connected"));
     }
 
+    // Escape closes the dialog while its settings are on their way. Their reply
+    // still belongs to the dialog: taking a registered server to the connect
+    // page or to the first-run form would tell the administrator to start over.
+    void settingsReplyAfterTheDialogClosedKeepsTheSummary_data()
+    {
+        QTest::addColumn<QString>("port");
+        QTest::newRow("accepted") << "389";
+        QTest::newRow("port rejected") << "";
+    }
+    void settingsReplyAfterTheDialogClosedKeepsTheSummary()
+    {
+        QFETCH(QString, port);
+        // Every reply waits, so the dialog can be closed before its reply is in.
+        const auto sim = startSimulator({"--reply-delay", "300"});
+        QVERIFY(sim);
+        startAgent(2000, 30000, 1000);
+        walkToConnected(*sim);
+
+        QObject watching; // ends both watches with the test
+        QStringList shown;
+        auto *stack = wizardWindow()->findChild<QStackedWidget *>();
+        connect(stack, &QStackedWidget::currentChanged, &watching,
+                [&](int) { shown << stack->currentWidget()->objectName(); });
+        bool settingsReplied = false;
+        connect(GlobalConnecter::getInstance(), &GlobalConnecter::sigQueryServiceDone, &watching,
+                [&](const QObject *, Json::Value reply) {
+                    settingsReplied = settingsReplied || reply["action"] == "set_ldap_info";
+                });
+        QTimer::singleShot(0, this, [&] {
+            auto *dialog = wizardWindow()->findChild<EditConnectionInfoDialog *>();
+            QVERIFY(dialog);
+            const RejectOnExit guard{dialog};
+            QTRY_COMPARE(dialog->findChild<QLineEdit *>("host")->text(), QStringLiteral("10.0.0.5"));
+            dialog->findChild<QLineEdit *>("password")->setText(kPassword);
+            dialog->findChild<QLineEdit *>("port")->setText(port);
+            QTest::mouseClick(dialog->findChild<QPushButton *>("ok"), Qt::LeftButton);
+            QTest::keyClick(dialog, Qt::Key_Escape);
+        });
+        emit GlobalConnecter::getInstance()->sigOpenEditConnectionInfo();
+
+        QTRY_VERIFY(settingsReplied);
+        QVERIFY2(!shown.contains("connect") && !shown.contains("ldapInfo"), qPrintable(shown.join(", ")));
+        QCOMPARE(currentPage(), QStringLiteral("connected"));
+    }
+
+    // A request the service never answered must not leave the dialog with
+    // dead buttons: only Escape, which nobody sees on the card, would close it.
+    void settingsLostOnTheWayGiveTheDialogItsButtonsBack()
+    {
+        startAgent(60000, 600000, 600000);
+        bool driven = false;
+        QTimer::singleShot(0, this, [&] {
+            auto *dialog = wizardWindow()->findChild<EditConnectionInfoDialog *>();
+            QVERIFY(dialog);
+            const RejectOnExit guard{dialog};
+            auto *ok = dialog->findChild<QPushButton *>("ok");
+            QTest::mouseClick(ok, Qt::LeftButton);
+            QVERIFY(!ok->isEnabled());
+            QTRY_VERIFY(ok->isEnabled());
+            QVERIFY(dialog->findChild<QPushButton *>("cancel")->isEnabled());
+            driven = true;
+        });
+        emit GlobalConnecter::getInstance()->sigOpenEditConnectionInfo();
+        QVERIFY(driven);
+    }
+
     void repliesForOthersAreIgnored()
     {
         startAgent();
