@@ -6,6 +6,7 @@
 #include <QMessageBox>
 
 #include "services/component-strings.h"
+#include "services/image-manager.h"
 #include "services/style-manager.h"
 
 namespace {
@@ -14,6 +15,9 @@ void runWarningBox(int textIndex, QMessageBox::StandardButton button, const QStr
 {
     QMessageBox box;
     box.setIcon(QMessageBox::Warning);
+    // Our own warning image, as on the message sheets, rather than the
+    // platform theme's; it comes scaled for the screen.
+    box.setIconPixmap(getGlobalImage("icon_warning", ImageManager::Normal));
     box.setWindowTitle(uiString(UiText::AppName));
     box.setText(uiString(textIndex));
     box.setStandardButtons(button);
