@@ -2,6 +2,7 @@
 
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QStackedWidget>
 
 #include "agent-ui-fixture.h"
@@ -38,6 +39,24 @@ QList<AerumLoadingFrame *> visibleCards(const QWidget &host)
             cards << card;
     return cards;
 }
+
+// Counts the requests to close a window and keeps it open, so that a test
+// can see Escape arrive without the application quitting.
+class CloseCatcher : public QObject
+{
+public:
+    int closes = 0;
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() != QEvent::Close)
+            return false;
+        ++closes;
+        event->ignore();
+        return true;
+    }
+};
 
 } // namespace
 
@@ -135,6 +154,37 @@ private slots:
             QVERIFY(visibleCards(wizard).isEmpty());
         }
         QCOMPARE(wizard.findChildren<AerumLoadingFrame *>().size(), 1);
+    }
+
+    // The mask stops the mouse; keys must not reach the page either, or Space
+    // on the button just clicked sends the request again and nests a wait.
+    void keysStayOffThePageWhileLoadingExceptEscape()
+    {
+        Wizard wizard;
+        wizard.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&wizard));
+        wizard.showLdapInfoPage(false, 5);
+        auto *page = wizard.findChild<LDAPInfoPage *>();
+        auto *next = page->findChild<QPushButton *>("next");
+        QSignalSpy sent(page, &LDAPInfoPage::sigSendLDAPInfoToService);
+        CloseCatcher closeCatcher;
+        wizard.installEventFilter(&closeCatcher);
+
+        QTimer::singleShot(0, &wizard, [&] {
+            QTest::keyClick(next, Qt::Key_Space);
+            QTest::keyClicks(ldapBox(wizard, "host"), "10.0.0.5");
+            QTest::keyClick(ldapBox(wizard, "host"), Qt::Key_Escape);
+            emit wizard.sigConnectServiceDone();
+        });
+        wizard.showLoading();
+
+        QCOMPARE(sent.count(), 0);
+        QVERIFY(ldapBox(wizard, "host")->text().isEmpty());
+        QCOMPARE(closeCatcher.closes, 1);
+
+        // With the card gone the page takes keys again.
+        QTest::keyClick(next, Qt::Key_Space);
+        QCOMPARE(sent.count(), 1);
     }
 
     void doneWithoutACardDoesNothing()

@@ -1,5 +1,7 @@
 #include "wizard/aerum-loading-frame.h"
 
+#include "wizard/window-key-block.h"
+
 #include <QEventLoop>
 #include <QGraphicsDropShadowEffect>
 #include <QHBoxLayout>
@@ -11,6 +13,7 @@ AerumLoadingFrame::AerumLoadingFrame(QWidget *parent)
     : QFrame(parent)
     , iconLabel(new QLabel)
     , textLabel(new QLabel)
+    , keyBlock(new WindowKeyBlock(this))
 {
     const DPIinfo &dpi = DPIinfo::getInstance();
     auto *layout = new QHBoxLayout;
@@ -50,6 +53,7 @@ void AerumLoadingFrame::runCard()
 {
     setFixedWidth(int(DPIinfo::getInstance().getDPI() * (textLabel->sizeHint().width() + 58)));
     show();
+    keyBlock->start(window());
     // A finished loop is replaced, so repeated waits do not pile up loop objects.
     if (eventLoop && !eventLoop->isRunning())
         delete eventLoop;
@@ -61,5 +65,6 @@ void AerumLoadingFrame::stopCard()
 {
     if (eventLoop)
         eventLoop->exit(0);
+    keyBlock->stop();
     hide();
 }

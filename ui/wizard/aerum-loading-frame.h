@@ -4,6 +4,7 @@
 
 class QEventLoop;
 class QLabel;
+class WindowKeyBlock;
 
 // The white card that says the agent is waiting for the service. runCard()
 // blocks in a local loop until stopCard() is called, so the reply that ends
@@ -26,4 +27,5 @@ private:
     QLabel *iconLabel;
     QLabel *textLabel;
     QEventLoop *eventLoop = nullptr;
+    WindowKeyBlock *keyBlock;
 };
