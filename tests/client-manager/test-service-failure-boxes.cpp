@@ -45,6 +45,8 @@ SeenBox look(const std::function<void()> &run)
 
 } // namespace
 
+Q_DECLARE_METATYPE(std::function<void()>)
+
 class TestServiceFailureBoxes : public QObject
 {
     Q_OBJECT
@@ -84,8 +86,6 @@ private slots:
         QCOMPARE(QColor(picture.pixel(3, picture.height() - 4)), QColor(Qt::white));
     }
 };
-
-Q_DECLARE_METATYPE(std::function<void()>)
 
 QTEST_MAIN(TestServiceFailureBoxes)
 #include "test-service-failure-boxes.moc"
