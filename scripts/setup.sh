@@ -9,6 +9,7 @@ lodestar_packages=(
     qtbase5-dev qttools5-dev qttools5-dev-tools libqt5svg5-dev
     libjsoncpp-dev
     xvfb xauth xdotool imagemagick xcompmgr
+    fonts-dejavu-core fonts-urw-base35
 )
 
 lodestar_install_missing() {
@@ -22,7 +23,7 @@ lodestar_install_missing() {
     local sudo=()
     [ "$(id -u)" -eq 0 ] || sudo=(sudo)
     "${sudo[@]}" apt-get update -qq
-    DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+    DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq "${missing[@]}"
 }
 
 # Builds everything, or only the targets named as arguments.
