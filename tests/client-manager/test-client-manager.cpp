@@ -51,11 +51,47 @@ void fillLdapForm(const QString &host, const QString &password)
     on<QLineEdit>("ldapInfo", "port")->setText("389");
 }
 
-void registerServer(const QString &key)
+// What the reply to one request left on screen.
+struct AfterReply
+{
+    QString page;
+    QString warning; // the page's warning, empty while hidden
+};
+
+// Clicks BUTTON and waits until the reply to ACTION has been handled. A poll
+// reply already on its way can end the loading card before that reply, and
+// later polls may move the page again, so the page is taken as it is handled.
+AfterReply clickAndAwaitReply(QPushButton *button, const char *action)
+{
+    AfterReply seen;
+    bool handled = false;
+    QObject watching;
+    // Connected after the client manager, so this runs once it has handled the reply.
+    QObject::connect(GlobalConnecter::getInstance(), &GlobalConnecter::sigQueryServiceDone, &watching,
+                     [&](const QObject *, Json::Value reply) {
+                         if (handled || reply["action"] != action)
+                             return;
+                         handled = true;
+                         seen.page = currentPage();
+                         const auto *warning =
+                             wizardWindow()->findChild<QWidget *>(seen.page)->findChild<QLabel *>("warning");
+                         if (warning && !warning->isHidden())
+                             seen.warning = warning->text();
+                     });
+    QTest::mouseClick(button, Qt::LeftButton);
+    return QTest::qWaitFor([&] { return handled; }, 30000) ? seen : AfterReply();
+}
+
+AfterReply registerServer(const QString &key)
 {
     on<QLineEdit>("connect", "serverDisplayName")->setText("dc01");
     on<QLineEdit>("connect", "connectKey")->setText(key);
-    QTest::mouseClick(on<QPushButton>("connect", "connect"), Qt::LeftButton);
+    return clickAndAwaitReply(on<QPushButton>("connect", "connect"), "register");
+}
+
+AfterReply submitLdapForm()
+{
+    return clickAndAwaitReply(on<QPushButton>("ldapInfo", "next"), "set_ldap_info");
 }
 
 Json::Value statusReply()
@@ -122,10 +158,8 @@ private:
     {
         QTRY_COMPARE(currentPage(), QStringLiteral("ldapInfo"));
         fillLdapForm("10.0.0.5", kPassword);
-        QTest::mouseClick(on<QPushButton>("ldapInfo", "next"), Qt::LeftButton);
-        QCOMPARE(currentPage(), QStringLiteral("connect"));
-        registerServer(kConnectKey);
-        QCOMPARE(currentPage(), QStringLiteral("approvalRequired"));
+        QCOMPARE(submitLdapForm().page, QStringLiteral("connect"));
+        QCOMPARE(registerServer(kConnectKey).page, QStringLiteral("approvalRequired"));
         QVERIFY(sim.command("approve"));
         QTRY_COMPARE(currentPage(), QStringLiteral("connected"));
     }
@@ -155,8 +189,7 @@ private slots:
         QVERIFY2(!capturedMessages.join('\n').contains(kPassword), "the bind password reached the output");
     }
 
-    // Every step is a real click; showLoading() returns only after the reply was
-    // handled, so the page can be checked right after the click.
+    // Every step is a real click; each reply's page is checked as it is handled.
     void walksFromTheFormThroughEveryStatus()
     {
         const auto sim = startSimulator();
@@ -165,16 +198,13 @@ private slots:
         QTRY_COMPARE(currentPage(), QStringLiteral("ldapInfo"));
 
         fillLdapForm("10.0.0.5", kPassword);
-        QTest::mouseClick(on<QPushButton>("ldapInfo", "next"), Qt::LeftButton);
-        QCOMPARE(currentPage(), QStringLiteral("connect"));
+        QCOMPARE(submitLdapForm().page, QStringLiteral("connect"));
 
-        registerServer("WRONG-KEY");
-        QCOMPARE(currentPage(), QStringLiteral("connect"));
-        QVERIFY(!on<QLabel>("connect", "warning")->isHidden());
-        QCOMPARE(on<QLabel>("connect", "warning")->text(), QStringLiteral("The connect key is invalid."));
+        const AfterReply rejected = registerServer("WRONG-KEY");
+        QCOMPARE(rejected.page, QStringLiteral("connect"));
+        QCOMPARE(rejected.warning, QStringLiteral("The connect key is invalid."));
 
-        registerServer(kConnectKey);
-        QCOMPARE(currentPage(), QStringLiteral("approvalRequired"));
+        QCOMPARE(registerServer(kConnectKey).page, QStringLiteral("approvalRequired"));
 
         QVERIFY(sim->command("approve"));
         QTRY_COMPARE(currentPage(), QStringLiteral("connected"));
@@ -210,12 +240,25 @@ private slots:
         startAgent();
         QTRY_COMPARE(currentPage(), QStringLiteral("ldapInfo"));
         fillLdapForm("10.0.0.5", kPassword);
-        QTest::mouseClick(on<QPushButton>("ldapInfo", "next"), Qt::LeftButton);
-        QCOMPARE(currentPage(), QStringLiteral("connect"));
+        QCOMPARE(submitLdapForm().page, QStringLiteral("connect"));
 
-        QTest::mouseClick(on<QPushButton>("connect", "back"), Qt::LeftButton);
+        // The form is back, and empty, by the time the reset is sent. A poll
+        // answered before the reset may show the connect page again for a moment.
+        QString pageAtReset;
+        QString hostAtReset = QStringLiteral("not sent");
+        QObject watching;
+        connect(GlobalConnecter::getInstance(), &GlobalConnecter::sigQueryService, &watching,
+                [&](const QObject *, Json::Value request) {
+                    if (request["action"] != "reset_ldap_info")
+                        return;
+                    pageAtReset = currentPage();
+                    hostAtReset = on<QLineEdit>("ldapInfo", "host")->text();
+                });
+        clickAndAwaitReply(on<QPushButton>("connect", "back"), "reset_ldap_info");
 
-        QCOMPARE(currentPage(), QStringLiteral("ldapInfo"));
+        QCOMPARE(pageAtReset, QStringLiteral("ldapInfo"));
+        QVERIFY(hostAtReset.isEmpty());
+        QTRY_COMPARE(currentPage(), QStringLiteral("ldapInfo"));
         QVERIFY(on<QLineEdit>("ldapInfo", "host")->text().isEmpty());
         QVERIFY(sim->ask("status", "has_config: no"));
     }
@@ -232,7 +275,8 @@ private slots:
 
         QTest::mouseClick(on<QPushButton>("ldapInfo", "next"), Qt::LeftButton);
 
-        QCOMPARE(closer.seen.size(), 1);
+        // A poll reply on its way may end the loading card before the sheet.
+        QTRY_COMPARE_WITH_TIMEOUT(closer.seen.size(), 1, 30000);
         QCOMPARE(closer.seen[0].kind, QStringLiteral("sheet"));
         QCOMPARE(closer.seen[0].hostWindow, QStringLiteral("Wizard"));
         QCOMPARE(closer.seen[0].text, uiString(UiText::ErrLdapAuthFailed));
@@ -371,9 +415,11 @@ private slots:
     {
         ModalCloser closer(600);
         QSignalSpy unavailable(GlobalConnecter::getInstance(), &GlobalConnecter::sigQueryServiceUnavailable);
-        startAgent(50, 1500, 100);
+        // The quiet window starts again when the box closes; the checks below
+        // must run well within it, or a second box would be due.
+        startAgent(50, 5000, 100);
 
-        QTRY_COMPARE(closer.seen.size(), 1);
+        QTRY_COMPARE_WITH_TIMEOUT(closer.seen.size(), 1, 30000);
         QCOMPARE(closer.seen[0].kind, QStringLiteral("box"));
         QCOMPARE(closer.seen[0].text, uiString(UiText::InitializingFailedDesc));
         QCOMPARE(currentPage(), QStringLiteral("init"));
@@ -395,11 +441,13 @@ private slots:
     {
         const auto sim = startSimulator({"--fault", "not-json"});
         QVERIFY(sim);
-        ModalCloser closer(600);
+        // Held long enough for the poller to fail again while the box is up.
+        ModalCloser closer(2000);
         QSignalSpy failed(GlobalConnecter::getInstance(), &GlobalConnecter::sigQueryServiceFailed);
         startAgent(50, 30000, 50);
 
-        QTimer::singleShot(20000, [] { QCoreApplication::exit(1); });
+        // Only against a hang: a loaded machine may be slow to get there.
+        QTimer::singleShot(60000, [] { QCoreApplication::exit(1); });
         QCOMPARE(QCoreApplication::exec(), 0);
 
         QVERIFY(failed.count() >= 2);

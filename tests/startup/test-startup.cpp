@@ -8,6 +8,9 @@
 
 namespace {
 
+// Generous: a loaded machine can take seconds to start a Qt program.
+constexpr int kPatienceMs = 30000;
+
 // Each test gets its own data root and runtime folder, so that runs neither
 // touch system folders nor meet an agent started by someone else.
 class AgentEnvironment
@@ -19,6 +22,13 @@ public:
     }
 
     QString dataRoot() const { return m_data.path(); }
+
+    // How often TEXT occurs in the agents' shared log.
+    int logCount(const QString &text) const
+    {
+        QFile log(m_data.path() + "/log/ui/ui.txt");
+        return log.open(QIODevice::ReadOnly) ? QString::fromUtf8(log.readAll()).count(text) : 0;
+    }
 
     QProcess *start(QObject *parent) const
     {
@@ -68,8 +78,8 @@ private slots:
     {
         AgentEnvironment environment;
         QProcess *first = environment.start(this);
-        QVERIFY(first->waitForStarted());
-        QTRY_VERIFY(QFile::exists(environment.dataRoot() + "/log/ui/ui.txt"));
+        QVERIFY(first->waitForStarted(kPatienceMs));
+        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(environment.dataRoot() + "/log/ui/ui.txt"), kPatienceMs);
         QVERIFY(!first->waitForFinished(1000));
         stop(first);
     }
@@ -78,8 +88,8 @@ private slots:
     {
         AgentEnvironment environment;
         QProcess *first = environment.start(this);
-        QTRY_VERIFY(QFile::exists(environment.dataRoot() + "/log/ui/ui.txt"));
-        QTest::qWait(500); // the first instance has its lock by now
+        // Logged only once the instance holds its lock.
+        QTRY_COMPARE_WITH_TIMEOUT(environment.logCount("Application start"), 1, kPatienceMs);
 
         QElapsedTimer clock;
         clock.start();
@@ -98,12 +108,12 @@ private slots:
     {
         AgentEnvironment environment;
         QProcess *first = environment.start(this);
-        QTRY_VERIFY(QFile::exists(environment.dataRoot() + "/log/ui/ui.txt"));
-        QTest::qWait(500);
+        QTRY_COMPARE_WITH_TIMEOUT(environment.logCount("Application start"), 1, kPatienceMs);
 
         QProcess *second = environment.start(this);
-        QVERIFY(second->waitForStarted());
-        QTest::qWait(1500);
+        QVERIFY(second->waitForStarted(kPatienceMs));
+        // Its language line comes right before the wait for the lock.
+        QTRY_COMPARE_WITH_TIMEOUT(environment.logCount("UI language "), 2, kPatienceMs);
         ::kill(pid_t(first->processId()), SIGKILL);
         QVERIFY(first->waitForFinished(5000));
 
