@@ -105,8 +105,6 @@ void ClientManager::send(const Json::Value &request)
 void ClientManager::slotSendLDAPInfoToService(QString host, QString basedn, QString binddn, QString password,
                                               QString port, bool isLdaps)
 {
-    // The form's request is the one answered next, whatever the dialog left behind.
-    dialogApplyPending = false;
     send(setLdapInfoRequest(host, basedn, binddn, password, port, isLdaps));
     wizard->showLoading();
 }
@@ -139,14 +137,13 @@ void ClientManager::slotOpenEditConnectionInfo()
 void ClientManager::slotApplyEditLdapInfo(QString host, QString basedn, QString binddn, QString password,
                                           QString port, bool isLdaps)
 {
-    send(setLdapInfoRequest(host, basedn, binddn, password, port, isLdaps));
-    dialogApplyPending = true;
+    emit sigQueryService(&dialogRequester, setLdapInfoRequest(host, basedn, binddn, password, port, isLdaps));
     wizard->setEditDialogBusy(true);
 }
 
 void ClientManager::slotQueryServiceDone(const QObject *sender, Json::Value response)
 {
-    if (sender != this && sender != poller)
+    if (sender != this && sender != poller && sender != &dialogRequester)
         return;
     retryTimer->stop();
     sinceLastReply.restart();
@@ -157,7 +154,7 @@ void ClientManager::slotQueryServiceDone(const QObject *sender, Json::Value resp
         apply(decodeStatusReply(response));
         wizard->show();
     } else if (action == ServiceAction::SetLdapInfo) {
-        applySetLdapInfoReply(response);
+        applySetLdapInfoReply(response, editing || sender == &dialogRequester);
     } else if (action == ServiceAction::GetLdapInfo) {
         apply(decodeGetLdapInfoReply(response));
     } else if (action != ServiceAction::ResetLdapInfo) {
@@ -165,12 +162,8 @@ void ClientManager::slotQueryServiceDone(const QObject *sender, Json::Value resp
     }
 }
 
-void ClientManager::applySetLdapInfoReply(const Json::Value &response)
+void ClientManager::applySetLdapInfoReply(const Json::Value &response, bool forDialog)
 {
-    // Escape closes the dialog while it waits; its reply must still not take
-    // a registered server back to the first-run pages.
-    const bool forDialog = editing || dialogApplyPending;
-    dialogApplyPending = false;
     ReplyMembers members(response);
     const bool failedWithData = !members.boolean("success") && members.has("data") && !members.failed();
     // The dialog's own failure: its buttons come back and it stays in front.
@@ -249,14 +242,12 @@ void ClientManager::slotQueryServiceFailed(cmError err)
     QCoreApplication::quit();
 }
 
-void ClientManager::slotQueryServiceUnavailable()
+void ClientManager::slotQueryServiceUnavailable(const QObject *sender)
 {
     // No reply will end the dialog's wait: give its buttons back rather than
     // leave a window whose only way out is a key nobody sees.
-    if (dialogApplyPending) {
-        dialogApplyPending = false;
+    if (sender == &dialogRequester)
         wizard->setEditDialogBusy(false);
-    }
     if (retryBoxOpen)
         return;
     if (sinceLastReply.elapsed() < timing.quietWindowMs) {

@@ -46,7 +46,7 @@ signals:
 private slots:
     void slotQueryServiceDone(const QObject *sender, Json::Value response);
     void slotQueryServiceFailed(cmError err);
-    void slotQueryServiceUnavailable();
+    void slotQueryServiceUnavailable(const QObject *sender);
     void slotSendLDAPInfoToService(QString host, QString basedn, QString binddn, QString password, QString port,
                                    bool isLdaps);
     void slotBackToLdapInfoPage();
@@ -59,15 +59,16 @@ private slots:
 private:
     void send(const Json::Value &request);
     void apply(const ReplyOutcome &outcome);
-    void applySetLdapInfoReply(const Json::Value &response);
+    void applySetLdapInfoReply(const Json::Value &response, bool forDialog);
     void showWarningSheet(int message);
 
     const ClientManagerTiming timing;
     Wizard *wizard;
     bool editing = false;
-    // The edit dialog's settings are on their way to the service. Their reply
-    // belongs to the dialog even if it was closed meanwhile.
-    bool dialogApplyPending = false;
+    // Sends the edit dialog's settings. Their reply, or their loss, belongs to
+    // the dialog even if it was closed meanwhile; other requests' failures
+    // must not give its buttons back while they are still on their way.
+    QObject dialogRequester;
     QThread *communicatorThread;
     ServiceCommunicator *communicator;
     QThread *pollerThread = nullptr;

@@ -33,7 +33,7 @@ signals:
     void sigQueryService(const QObject *sender, Json::Value request);
     void sigQueryServiceDone(const QObject *sender, Json::Value response);
     void sigQueryServiceFailed(cmError err);
-    void sigQueryServiceUnavailable();
+    void sigQueryServiceUnavailable(const QObject *sender);
 
 private:
     GlobalConnecter();

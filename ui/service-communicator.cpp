@@ -32,7 +32,7 @@ void ServiceCommunicator::slotQueryService(const QObject *sender, Json::Value re
     response["action"] = action.isConvertibleTo(Json::stringValue) ? action.asString() : std::string();
 
     if (code == cmUnavailable)
-        emit sigQueryServiceUnavailable();
+        emit sigQueryServiceUnavailable(sender);
     else if (code != cmNoError)
         emit sigQueryServiceFailed(code);
     else

@@ -21,7 +21,9 @@ public:
 signals:
     void sigQueryServiceDone(const QObject *sender, Json::Value response);
     void sigQueryServiceFailed(cmError err);
-    void sigQueryServiceUnavailable();
+    // Carries the request's sender, as a reply does: a lost request matters
+    // to the one who made it.
+    void sigQueryServiceUnavailable(const QObject *sender);
 
 public slots:
     // The reply carries the request's "action", whatever the service put there.

@@ -13,10 +13,12 @@ namespace {
 
 // The sheet is made on the heap and watched: should the window go away while
 // the sheet runs, it takes the sheet with it and there is nothing to delete.
-int runOnMask(OrvaMessageSheet *sheet, QWidget *parent)
+// It is made on the window the mask covers, since it takes its width from
+// the widget it is made on: a narrow parent would give a narrow sheet.
+int runOnMask(OrvaMessageSheet *sheet)
 {
     const QPointer<OrvaMessageSheet> guard(sheet);
-    OrvaMask::createMask(sheet, parent->window(), QColor(0, 0, 0, 20));
+    OrvaMask::createMask(sheet, sheet->parentWidget(), QColor(0, 0, 0, 20));
     const int ret = sheet->exec();
     delete guard.data();
     return ret;
@@ -77,7 +79,7 @@ int showConfirmBox(const BoxContent &content, const MsgBoxCustomBtnText &caption
 void showInfoMsg(const QString &title, const QString &text, QWidget *parent, bool showIcon)
 {
     if (parent)
-        runOnMask(new OrvaMessageSheet(OrvaMessageSheet::Information, text, parent, showIcon), parent);
+        runOnMask(new OrvaMessageSheet(OrvaMessageSheet::Information, text, parent->window(), showIcon));
     else
         showOkBox({QMessageBox::Information, "component.info_message_box", title, text, QString(), showIcon});
 }
@@ -85,7 +87,7 @@ void showInfoMsg(const QString &title, const QString &text, QWidget *parent, boo
 void showWarningMsg(const QString &title, const QString &text, QWidget *parent, bool showIcon)
 {
     if (parent)
-        runOnMask(new OrvaMessageSheet(OrvaMessageSheet::Warning, text, parent, showIcon), parent);
+        runOnMask(new OrvaMessageSheet(OrvaMessageSheet::Warning, text, parent->window(), showIcon));
     else
         showOkBox({QMessageBox::Warning, "component.warning_message_box", title, text, QString(), showIcon});
 }
@@ -94,7 +96,7 @@ void showWarningMsg(const QString &title, const QString &text, const QString &in
                     bool showIcon)
 {
     if (parent) {
-        runOnMask(new OrvaMessageSheet(OrvaMessageSheet::Warning, text, informativeText, parent, showIcon), parent);
+        runOnMask(new OrvaMessageSheet(OrvaMessageSheet::Warning, text, informativeText, parent->window(), showIcon));
     } else {
         showOkBox(
             {QMessageBox::Warning, "component.warning_message_box", title, text, informativeText, showIcon});
@@ -104,7 +106,7 @@ void showWarningMsg(const QString &title, const QString &text, const QString &in
 void showUpgradingMsg(const QString &title, const QString &text, QWidget *parent, bool showIcon)
 {
     if (parent)
-        runOnMask(new OrvaMessageSheet(OrvaMessageSheet::Upgrading, text, parent, showIcon), parent);
+        runOnMask(new OrvaMessageSheet(OrvaMessageSheet::Upgrading, text, parent->window(), showIcon));
     else
         showOkBox({QMessageBox::Warning, "component.upgrading_message_box", title, text, QString(), showIcon});
 }
@@ -118,7 +120,7 @@ int showConfirmMsgCustomBtn(const QString &title, const QString &text, const Msg
                             QWidget *parent, bool showIcon)
 {
     if (parent)
-        return runOnMask(new OrvaMessageSheet(OrvaMessageSheet::Confirm, text, captions, parent, showIcon), parent);
+        return runOnMask(new OrvaMessageSheet(OrvaMessageSheet::Confirm, text, captions, parent->window(), showIcon));
     return showConfirmBox({QMessageBox::Question, "component.confirm_message_box", title, text, QString(), showIcon},
                           captions);
 }

@@ -12,6 +12,14 @@ class ORVAKIT_EXPORT MessageLabel : public QLabel
 public:
     using QLabel::QLabel;
 
+    // A new text needs a new height at the same width, and a sheet of fixed
+    // width sends no resize. (QLabel::setText is not virtual: the sheet sets
+    // its texts through this class.)
+    void setText(const QString &text);
+
 protected:
     void resizeEvent(QResizeEvent *event) override;
+
+private:
+    void fitHeight();
 };

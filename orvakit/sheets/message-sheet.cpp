@@ -472,6 +472,9 @@ void OrvaMessageSheet::showSheet()
 
 void OrvaMessageSheet::done(int ret)
 {
+    // A hidden animation would otherwise go on waking the process for good.
+    if (QMovie *movie = d->iconLabel->movie())
+        movie->stop();
     d->session.end(ret, blockWindowButton);
     emit finished(ret);
 }

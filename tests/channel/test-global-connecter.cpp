@@ -36,7 +36,7 @@ private slots:
             "sigQueryService(const QObject*,Json::Value)",
             "sigQueryServiceDone(const QObject*,Json::Value)",
             "sigQueryServiceFailed(cmError)",
-            "sigQueryServiceUnavailable()",
+            "sigQueryServiceUnavailable(const QObject*)",
         };
         const QMetaObject &meta = GlobalConnecter::staticMetaObject;
         QStringList actual;

@@ -48,7 +48,9 @@ public:
         QObject::connect(hub, &GlobalConnecter::sigQueryServiceFailed, &listener,
                          [this](cmError err) { outcomes.push_back({Outcome::Failed, nullptr, {}, err}); });
         QObject::connect(hub, &GlobalConnecter::sigQueryServiceUnavailable, &listener,
-                         [this] { outcomes.push_back({Outcome::Unavailable, nullptr, {}, cmUnavailable}); });
+                         [this](const QObject *sender) {
+                             outcomes.push_back({Outcome::Unavailable, sender, {}, cmUnavailable});
+                         });
     }
     ~Channel()
     {
@@ -135,9 +137,12 @@ private slots:
         Simulator simulator;
         qputenv("LODESTAR_SERVICE_ENDPOINT", simulator.endpoint().toLocal8Bit());
         Channel channel;
-        channel.ask(request("get_connection_status"));
+        QObject asker;
+        channel.ask(request("get_connection_status"), &asker);
         QTRY_COMPARE(channel.outcomes.size(), std::size_t(1));
         QCOMPARE(channel.outcomes[0].kind, Outcome::Unavailable);
+        // The loss is addressed like a reply: to the one who asked.
+        QCOMPARE(channel.outcomes[0].sender, &asker);
         QVERIFY(log.text().contains("Invalid handle\n"));
         QVERIFY(log.text().contains("connected failed\n"));
 

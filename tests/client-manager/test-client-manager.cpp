@@ -167,6 +167,7 @@ private:
 private slots:
     void initTestCase()
     {
+        qRegisterMetaType<const QObject *>("const QObject*"); // for the signal spies
         qputenv("LODESTAR_SERVICE_ENDPOINT", endpoint().toUtf8());
         QCOMPARE(logInit(LogToFile, fixture.dataPath("ui.txt").toStdString(), "", 50, 1, "DEFAULT"), 0);
         previousHandler = qInstallMessageHandler(captureMessage);
@@ -339,12 +340,16 @@ private slots:
     void settingsReplyAfterTheDialogClosedKeepsTheSummary_data()
     {
         QTest::addColumn<QString>("port");
-        QTest::newRow("accepted") << "389";
-        QTest::newRow("port rejected") << "";
+        QTest::addColumn<bool>("pollFailsMeanwhile");
+        QTest::newRow("accepted") << "389" << false;
+        QTest::newRow("port rejected") << "" << false;
+        // Another request's loss says nothing about the dialog's settings.
+        QTest::newRow("accepted, a poll lost meanwhile") << "389" << true;
     }
     void settingsReplyAfterTheDialogClosedKeepsTheSummary()
     {
         QFETCH(QString, port);
+        QFETCH(bool, pollFailsMeanwhile);
         // Every reply waits, so the dialog can be closed before its reply is in.
         const auto sim = startSimulator({"--reply-delay", "300"});
         QVERIFY(sim);
@@ -370,12 +375,15 @@ private slots:
             dialog->findChild<QLineEdit *>("port")->setText(port);
             QTest::mouseClick(dialog->findChild<QPushButton *>("ok"), Qt::LeftButton);
             QTest::keyClick(dialog, Qt::Key_Escape);
+            if (pollFailsMeanwhile)
+                emit GlobalConnecter::getInstance()->sigQueryServiceUnavailable(&watching);
         });
         emit GlobalConnecter::getInstance()->sigOpenEditConnectionInfo();
 
         QTRY_VERIFY(settingsReplied);
         QVERIFY2(!shown.contains("connect") && !shown.contains("ldapInfo"), qPrintable(shown.join(", ")));
-        QCOMPARE(currentPage(), QStringLiteral("connected"));
+        // After a lost poll the next accepted reply brings the summary back.
+        QTRY_COMPARE(currentPage(), QStringLiteral("connected"));
     }
 
     // A request the service never answered must not leave the dialog with
@@ -397,6 +405,39 @@ private slots:
         });
         emit GlobalConnecter::getInstance()->sigOpenEditConnectionInfo();
         QVERIFY(driven);
+    }
+
+    // The dialog's settings are still queued behind a poll that fails: OK
+    // must stay disabled until their own reply, or it could be pressed twice.
+    void otherRequestsLostKeepTheDialogBusy()
+    {
+        const auto sim = startSimulator({"--reply-delay", "300"});
+        QVERIFY(sim);
+        startAgent(60000, 600000, 600000);
+        QTRY_COMPARE(currentPage(), QStringLiteral("ldapInfo"));
+        bool stayedBusy = false;
+        bool closedByItsReply = false;
+        QTimer::singleShot(0, this, [&] {
+            auto *dialog = wizardWindow()->findChild<EditConnectionInfoDialog *>();
+            QVERIFY(dialog);
+            const RejectOnExit guard{dialog};
+            auto box = [dialog](const char *name) { return dialog->findChild<QLineEdit *>(name); };
+            box("host")->setText("10.0.0.5");
+            box("basedn")->setText("dc=example,dc=corp,dc=local");
+            box("binddn")->setText("cn=administrator,dc=example,dc=corp,dc=local");
+            box("password")->setText(kPassword);
+            box("port")->setText("389");
+            auto *ok = dialog->findChild<QPushButton *>("ok");
+            QTest::mouseClick(ok, Qt::LeftButton);
+            QObject stranger;
+            emit GlobalConnecter::getInstance()->sigQueryServiceUnavailable(&stranger);
+            stayedBusy = !ok->isEnabled();
+            QTRY_VERIFY_WITH_TIMEOUT(!dialog->isVisible(), 30000);
+            closedByItsReply = true;
+        });
+        emit GlobalConnecter::getInstance()->sigOpenEditConnectionInfo();
+        QVERIFY(stayedBusy);
+        QVERIFY(closedByItsReply);
     }
 
     void repliesForOthersAreIgnored()

@@ -10,6 +10,7 @@
 #include "sheet-host.h"
 
 #include <QCheckBox>
+#include <QMovie>
 #include <QPushButton>
 
 using Sheet = OrvaMessageSheet;
@@ -27,6 +28,18 @@ Sheet *maskedSheet(HostWindow &host, Sheet::MessageType type, const QString &tex
     auto *sheet = new Sheet(type, text, &host);
     OrvaMask::createMask(sheet, &host, QColor(0, 0, 0, 20));
     return sheet;
+}
+
+// A 1 x 1 GIF of two frames that loops for ever: an animation that never
+// ends by itself.
+bool writeTwoFrameGif(const QString &path)
+{
+    const QByteArray frame = QByteArray::fromHex("21f90400050000002c0000000001000100000202440100");
+    const QByteArray gif = QByteArray::fromHex("47494638396101000100800000000000ffffff")
+                         + QByteArray::fromHex("21ff0b4e45545343415045322e300301000000") + frame + frame
+                         + QByteArray::fromHex("3b");
+    QFile out(path);
+    return out.open(QIODevice::WriteOnly) && out.write(gif) == gif.size();
 }
 
 MessageLabel *textLabelOf(const Sheet &sheet)
@@ -371,6 +384,46 @@ private slots:
         QCOMPARE(textLabelOf(sheet)->text(), QString("Second text"));
     }
 
+    // A sheet of fixed width gets no resize when its text changes: the label
+    // must still grow, or the longer text is cut off.
+    void newTextOnAnExistingLabelGetsItsHeight()
+    {
+        QWidget parent;
+        parent.resize(600, 400);
+        Sheet sheet(Sheet::Warning, "Short.", &parent);
+        sheet.show();
+        MessageLabel *label = textLabelOf(sheet);
+        QVERIFY(label);
+        const int oneLine = label->height();
+
+        sheet.setText(QString("A much longer text that wraps. ").repeated(12));
+        QCOMPARE(textLabelOf(sheet), label);
+        QCOMPARE(label->minimumHeight(), label->heightForWidth(label->width()));
+        QVERIFY(label->minimumHeight() > 2 * oneLine);
+    }
+
+    void processingAnimationStopsWithTheSheet()
+    {
+        QTemporaryDir dir;
+        QVERIFY(dir.isValid());
+        const QString file = dir.filePath("spinner.gif");
+        QVERIFY(writeTwoFrameGif(file));
+        HostWindow host;
+        auto *sheet = new Sheet("Working...", file, &host);
+        OrvaMask::createMask(sheet, &host, QColor(0, 0, 0, 20));
+        QMovie *movie = sheet->findChild<QLabel *>()->movie();
+        QVERIFY(movie && movie->isValid());
+
+        QMovie::MovieState whileRunning = QMovie::NotRunning;
+        runWith(*sheet, [&] {
+            whileRunning = movie->state();
+            sheet->done(0);
+        });
+        QCOMPARE(whileRunning, QMovie::Running);
+        QCOMPARE(movie->state(), QMovie::NotRunning);
+        delete sheet;
+    }
+
     void iconColumnOnlyWithAnIcon()
     {
         HostWindow host;
@@ -432,12 +485,14 @@ private slots:
 
         QString shownText;
         bool onMask = false;
+        int sheetWidth = 0;
         QTimer::singleShot(0, &host, [&] {
             auto *sheet = host.findChild<Sheet *>();
             QVERIFY(sheet);
             onMask = qobject_cast<OrvaMask *>(sheet->parentWidget()) && sheet->parentWidget()->isVisible()
                   && sheet->parentWidget()->parentWidget() == &host;
             shownText = textLabelOf(*sheet)->text();
+            sheetWidth = sheet->width();
             typeKey(Qt::Key(key));
         });
         int ret = -1;
@@ -457,6 +512,8 @@ private slots:
         QCOMPARE(ret, result);
         QVERIFY(onMask);
         QCOMPARE(shownText, QString("Text"));
+        // As wide as the window the mask covers, not as the 300-pixel page.
+        QCOMPARE(sheetWidth, 540);
         QTRY_VERIFY2(host.findChildren<OrvaMask *>().isEmpty(), "the sheet and its mask stay behind");
     }
 

@@ -1,6 +1,7 @@
 #include <QtTest>
 
 #include <QLabel>
+#include <QPointer>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QStackedWidget>
@@ -258,6 +259,13 @@ private slots:
         QCOMPARE(mask->size(), QSize(800, 500));
         content->hide();
         QVERIFY(!mask->isVisible());
+
+        // Every warning over the edit dialog makes a mask: each must go with its
+        // sheet, or the dialog collects hidden frames and resize filters.
+        const QPointer<NoDimMask> watched(mask);
+        delete content;
+        QTRY_VERIFY(watched.isNull());
+        QVERIFY(window.findChildren<NoDimMask *>().isEmpty());
 
         QCOMPARE(NoDimMask::createMask(nullptr, &window, Qt::transparent), nullptr);
         QLabel orphan;

@@ -2,6 +2,7 @@
 
 #include <QEvent>
 #include <QHBoxLayout>
+#include <QPointer>
 
 class NoDimMaskPrivate : public QObject
 {
@@ -14,7 +15,8 @@ public:
 
     QColor color{0, 0, 0, 20};
     NoDimMask *q;
-    QWidget *content = nullptr;
+    // Guarded: the content's owner may destroy it at any time.
+    QPointer<QWidget> content;
 };
 
 QWidget *NoDimMask::createMask(QWidget *content, QWidget *parent, QColor color)
@@ -45,8 +47,17 @@ NoDimMask::NoDimMask(QWidget *content, QWidget *parent, const QColor &color)
     d->content = content;
     fitToWindow();
     content->installEventFilter(this);
+    connect(content, &QObject::destroyed, this, &QObject::deleteLater);
 
     parent->installEventFilter(new ParentResizeFilter(this, parent));
+}
+
+NoDimMask::~NoDimMask()
+{
+    // The content may be among our own children, which die after this: their
+    // destruction must not schedule a second deletion of this mask.
+    if (d->content)
+        disconnect(d->content, &QObject::destroyed, this, &QObject::deleteLater);
 }
 
 void NoDimMask::fitToWindow()

@@ -8,7 +8,8 @@ class NoDimMaskPrivate;
 // A cover over a window that hosts one widget centred on it, shown and hidden
 // with that widget and kept at the window's size. With a transparent colour
 // the window looks unchanged but cannot be clicked while the widget is up;
-// the agent lays its message sheets over the edit dialog this way.
+// the agent lays its message sheets over the edit dialog this way. The mask
+// goes with its content, so one sheet after another leaves nothing behind.
 class NoDimMask : public QFrame
 {
     Q_OBJECT
@@ -17,6 +18,7 @@ public:
     // widget) hosting `content`, and returns `content`. Returns null and
     // creates nothing when there is no content or no parent.
     static QWidget *createMask(QWidget *content, QWidget *parent, QColor color);
+    ~NoDimMask() override;
 
     // Takes the size of the top-level window again.
     void fitToWindow();
