@@ -7,9 +7,9 @@ root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 compiler=x86_64-w64-mingw32-g++
 command -v "$compiler" >/dev/null || exit 0
 
-sources=(ui/windows-connection.cpp ui/service-pipe-windows.cpp)
+sources=(ui/channel/windows-connection.cpp ui/channel/service-pipe-windows.cpp)
 # shellcheck disable=SC2046  # pkg-config prints several flags
 for source in "${sources[@]}"; do
-    "$compiler" -std=c++17 -Wall -Wextra -Werror -fsyntax-only -I"$root/ui" \
+    "$compiler" -std=c++17 -Wall -Wextra -Werror -fsyntax-only -I"$root/ui/log" -I"$root/ui/channel" \
         $(pkg-config --cflags Qt5Core jsoncpp) "$root/$source"
 done

@@ -12,8 +12,8 @@
 #include "global-connecter.h"
 #include "modal-closer.h"
 #include "sim-process.h"
-#include "wizard/edit-connection-info-dialog.h"
-#include "wizard/wizard.h"
+#include "edit-connection-info-dialog.h"
+#include "wizard.h"
 
 #include <memory>
 

@@ -6,7 +6,7 @@
 
 #include "agent-ui-fixture.h"
 #include "global-connecter.h"
-#include "wizard/aerum-connect-page.h"
+#include "aerum-connect-page.h"
 
 namespace {
 

@@ -6,8 +6,8 @@
 
 #include "agent-ui-fixture.h"
 #include "global-connecter.h"
-#include "wizard/edit-connection-info-dialog.h"
-#include "wizard/ldap-info-page.h"
+#include "edit-connection-info-dialog.h"
+#include "ldap-info-page.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 
 #include "agent-ui-fixture.h"
 #include "global-connecter.h"
-#include "wizard/ldap-info-page.h"
+#include "ldap-info-page.h"
 
 #include "services/dpi-info.h"
 

@@ -7,7 +7,7 @@
 #include "agent-ui-fixture.h"
 #include "file-logger.h"
 #include "global-connecter.h"
-#include "wizard/summary-page.h"
+#include "summary-page.h"
 
 namespace {
 

@@ -7,12 +7,12 @@
 #include <QStackedWidget>
 
 #include "agent-ui-fixture.h"
-#include "wizard/aerum-connect-page.h"
-#include "wizard/aerum-loading-frame.h"
-#include "wizard/edit-connection-info-dialog.h"
-#include "wizard/ldap-info-page.h"
-#include "wizard/no-dim-mask.h"
-#include "wizard/wizard.h"
+#include "aerum-connect-page.h"
+#include "aerum-loading-frame.h"
+#include "edit-connection-info-dialog.h"
+#include "ldap-info-page.h"
+#include "no-dim-mask.h"
+#include "wizard.h"
 
 namespace {
 

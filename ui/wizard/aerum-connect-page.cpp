@@ -1,8 +1,8 @@
-#include "wizard/aerum-connect-page.h"
+#include "aerum-connect-page.h"
 
 #include "global-connecter.h"
 #include "ui-strings.h"
-#include "wizard/page-parts.h"
+#include "page-parts.h"
 
 #include <QEvent>
 #include <QLabel>

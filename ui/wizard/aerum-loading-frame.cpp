@@ -1,6 +1,6 @@
-#include "wizard/aerum-loading-frame.h"
+#include "aerum-loading-frame.h"
 
-#include "wizard/window-key-block.h"
+#include "window-key-block.h"
 
 #include <QEventLoop>
 #include <QGraphicsDropShadowEffect>

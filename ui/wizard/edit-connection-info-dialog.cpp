@@ -1,9 +1,9 @@
-#include "wizard/edit-connection-info-dialog.h"
+#include "edit-connection-info-dialog.h"
 
 #include "global-connecter.h"
 #include "ui-strings.h"
-#include "wizard/ldap-fields.h"
-#include "wizard/page-parts.h"
+#include "ldap-fields.h"
+#include "page-parts.h"
 
 #include <QEvent>
 #include <QFrame>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "wizard/ldap-fields.h"
+#include "ldap-fields.h"
 
 #include <QDialog>
 

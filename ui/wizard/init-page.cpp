@@ -1,7 +1,7 @@
-#include "wizard/init-page.h"
+#include "init-page.h"
 
 #include "ui-strings.h"
-#include "wizard/page-parts.h"
+#include "page-parts.h"
 
 #include <QLabel>
 #include <QVBoxLayout>

@@ -1,7 +1,7 @@
-#include "wizard/ldap-fields.h"
+#include "ldap-fields.h"
 
 #include "ui-strings.h"
-#include "wizard/page-parts.h"
+#include "page-parts.h"
 
 #include <QLabel>
 #include <QLineEdit>

@@ -1,9 +1,9 @@
-#include "wizard/ldap-info-page.h"
+#include "ldap-info-page.h"
 
 #include "global-connecter.h"
 #include "ui-strings.h"
-#include "wizard/ldap-fields.h"
-#include "wizard/page-parts.h"
+#include "ldap-fields.h"
+#include "page-parts.h"
 
 #include <QComboBox>
 #include <QEvent>

@@ -1,4 +1,4 @@
-#include "wizard/no-dim-mask.h"
+#include "no-dim-mask.h"
 
 #include <QEvent>
 #include <QHBoxLayout>

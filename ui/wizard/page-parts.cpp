@@ -1,4 +1,4 @@
-#include "wizard/page-parts.h"
+#include "page-parts.h"
 
 #include "ui-strings.h"
 

@@ -1,10 +1,10 @@
-#include "wizard/summary-page.h"
+#include "summary-page.h"
 
 #include "file-logger.h"
 #include "global-connecter.h"
 #include "platform-paths.h"
 #include "ui-strings.h"
-#include "wizard/page-parts.h"
+#include "page-parts.h"
 
 #include <QDesktopServices>
 #include <QFile>

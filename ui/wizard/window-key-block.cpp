@@ -1,4 +1,4 @@
-#include "wizard/window-key-block.h"
+#include "window-key-block.h"
 
 #include <QCoreApplication>
 #include <QKeyEvent>

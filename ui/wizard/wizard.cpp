@@ -1,14 +1,14 @@
-#include "wizard/wizard.h"
+#include "wizard.h"
 
 #include "global-connecter.h"
 #include "ui-strings.h"
-#include "wizard/aerum-connect-page.h"
-#include "wizard/aerum-loading-frame.h"
-#include "wizard/edit-connection-info-dialog.h"
-#include "wizard/init-page.h"
-#include "wizard/ldap-info-page.h"
-#include "wizard/page-parts.h"
-#include "wizard/summary-page.h"
+#include "aerum-connect-page.h"
+#include "aerum-loading-frame.h"
+#include "edit-connection-info-dialog.h"
+#include "init-page.h"
+#include "ldap-info-page.h"
+#include "page-parts.h"
+#include "summary-page.h"
 
 #include <QCoreApplication>
 #include <QKeyEvent>

@@ -8,8 +8,8 @@
 #include "service-failure-boxes.h"
 #include "service-requests.h"
 #include "ui-strings.h"
-#include "wizard/no-dim-mask.h"
-#include "wizard/wizard.h"
+#include "no-dim-mask.h"
+#include "wizard.h"
 
 #include <QCoreApplication>
 #include <QThread>
