@@ -2,6 +2,7 @@
 // size that then sends one status request to the service endpoint, and
 // nothing else.
 #include "frame.h"
+#include "wizard.h"
 
 #include <QApplication>
 #include <QLocalSocket>
@@ -12,7 +13,7 @@ int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
     QWidget window;
-    window.setFixedSize(900, 540);
+    window.setFixedSize(Wizard::kDesignWidth, Wizard::kDesignHeight);
     window.show();
 
     QLocalSocket socket;

@@ -21,6 +21,9 @@ public:
     // widget or no parent to cover.
     static QWidget *createMask(QWidget *widget, QWidget *parent, QColor color);
 
+    // The tint the library's sheets dim their window with.
+    static QColor dimColor() { return QColor(0, 0, 0, 20); }
+
     ~OrvaMask() override;
 
     // Takes the size of the top-level window again.

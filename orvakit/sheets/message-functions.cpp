@@ -18,7 +18,7 @@ namespace {
 int runOnMask(OrvaMessageSheet *sheet)
 {
     const QPointer<OrvaMessageSheet> guard(sheet);
-    OrvaMask::createMask(sheet, sheet->parentWidget(), QColor(0, 0, 0, 20));
+    OrvaMask::createMask(sheet, sheet->parentWidget(), OrvaMask::dimColor());
     const int ret = sheet->exec();
     delete guard.data();
     return ret;

@@ -25,7 +25,7 @@ constexpr int kPatienceMs = 20000;
 
 LogCapture::LogCapture() : path(dir.filePath("ui.txt"))
 {
-    logInit(LogToFile, path.toStdString(), "", 50, 1, "DEFAULT");
+    logInitAgentFile(path.toStdString());
 }
 
 QByteArray LogCapture::text() const

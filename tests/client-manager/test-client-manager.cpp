@@ -169,7 +169,7 @@ private slots:
     {
         qRegisterMetaType<const QObject *>("const QObject*"); // for the signal spies
         qputenv("LODESTAR_SERVICE_ENDPOINT", endpoint().toUtf8());
-        QCOMPARE(logInit(LogToFile, fixture.dataPath("ui.txt").toStdString(), "", 50, 1, "DEFAULT"), 0);
+        QCOMPARE(logInitAgentFile(fixture.dataPath("ui.txt").toStdString()), 0);
         previousHandler = qInstallMessageHandler(captureMessage);
     }
 

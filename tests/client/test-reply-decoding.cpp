@@ -107,7 +107,7 @@ private slots:
     void initTestCase()
     {
         m_log = m_dir.filePath("ui.txt");
-        QCOMPARE(logInit(LogToFile, m_log.toStdString(), "", 50, 1, "DEFAULT"), 0);
+        QCOMPARE(logInitAgentFile(m_log.toStdString()), 0);
         qputenv("TZ", "CET-1CEST,M3.5.0,M10.5.0/3");
         tzset();
         QLocale::setDefault(QLocale::c());
@@ -126,10 +126,10 @@ private slots:
                                             << O::connectPage() << "";
         QTest::newRow("not ready, approved: disconnected since")
             << status(R"("has_config":true,"device_status":"approved","last_connect_time":)" + kWinter)
-            << O::summary(O::Disconnected, kWinterText) << "";
+            << O::summary(SummaryVariant::Disconnected, kWinterText) << "";
         QTest::newRow("not ready, unknown status: disconnected since")
             << status(R"("has_config":true,"device_status":"later","last_connect_time":)" + kWinter)
-            << O::summary(O::Disconnected, kWinterText) << "";
+            << O::summary(SummaryVariant::Disconnected, kWinterText) << "";
         QTest::newRow("not ready, empty last_connect_time")
             << status(R"("has_config":true,"device_status":"approved","last_connect_time":"")")
             << O::noChange() << "Invalid last_connect_time: empty";
@@ -145,43 +145,43 @@ private slots:
         QTest::newRow("LDAP server offline")
             << status(R"("ready":true,"device_status":"approved","ldap_unreachable":true,
                          "last_ldap_connect_time":)" + kWinter)
-            << O::summary(O::LdapServerOffline, kWinterText) << "";
+            << O::summary(SummaryVariant::LdapServerOffline, kWinterText) << "";
         QTest::newRow("LDAP server offline, restricted status")
             << status(R"("ready":true,"device_status":"restricted","ldap_unreachable":true,"quota_exceeded":true,
                          "last_ldap_connect_time":)" + kWinter)
-            << O::summary(O::LdapServerOffline, kWinterText) << "";
+            << O::summary(SummaryVariant::LdapServerOffline, kWinterText) << "";
         QTest::newRow("offline LDAP needs restriction_mode false")
             << status(R"("ready":true,"device_status":"restricted","ldap_unreachable":true,"restriction_mode":true,
                          "last_ldap_connect_time":)" + kWinter)
-            << O::summary(O::Connected, QString(), false, true) << "";
+            << O::summary(SummaryVariant::Connected, QString(), false, true) << "";
         QTest::newRow("offline LDAP without a time: connected")
             << status(R"("ready":true,"device_status":"approved","ldap_unreachable":true,"last_ldap_connect_time":"")")
-            << O::summary(O::Connected) << "";
+            << O::summary(SummaryVariant::Connected) << "";
         QTest::newRow("offline LDAP with an unreadable time")
             << status(R"("ready":true,"device_status":"approved","ldap_unreachable":true,"last_ldap_connect_time":"-")")
             << O::noChange() << "Invalid last_ldap_connect_time: -";
         QTest::newRow("connected with both flags")
             << status(R"("ready":true,"device_status":"approved","quota_exceeded":true,"restriction_mode":true,
                          "last_ldap_connect_time":)" + kWinter)
-            << O::summary(O::Connected, QString(), true, true) << "";
+            << O::summary(SummaryVariant::Connected, QString(), true, true) << "";
         QTest::newRow("connected; has_config not consulted")
-            << status(R"("ready":true,"has_config":false,"device_status":"approved")") << O::summary(O::Connected)
+            << status(R"("ready":true,"has_config":false,"device_status":"approved")") << O::summary(SummaryVariant::Connected)
             << "";
         QTest::newRow("ready, staged") << status(R"("ready":true,"device_status":"staged","quota_exceeded":true)")
-                                       << O::summary(O::ApprovalRequired) << "";
+                                       << O::summary(SummaryVariant::ApprovalRequired) << "";
         QTest::newRow("ready, init: nothing") << status(R"("ready":true,"has_config":false,"device_status":"init")")
                                               << O::noChange() << "";
         QTest::newRow("ready, status in other case: nothing")
             << status(R"("ready":true,"device_status":"Approved")") << O::noChange() << "";
         QTest::newRow("members the decision does not read are not checked")
             << status(R"("ready":true,"device_status":"staged","last_connect_time":{},"ldap_unreachable":"x")")
-            << O::summary(O::ApprovalRequired) << "";
+            << O::summary(SummaryVariant::ApprovalRequired) << "";
         QTest::newRow("status without data") << R"({"success":true,"action":"get_connection_status"})"
                                              << O::noChange() << "Invalid response";
         QTest::newRow("status with null data") << R"({"success":true,"action":"get_connection_status","data":null})"
                                                << O::noChange() << "Invalid response";
         QTest::newRow("register succeeded") << R"({"success":true,"action":"register"})"
-                                            << O::summary(O::ApprovalRequired) << "";
+                                            << O::summary(SummaryVariant::ApprovalRequired) << "";
         QTest::newRow("other action") << R"({"success":true,"action":"reset_ldap_info","data":{}})"
                                       << O::noChange() << "Invalid action: reset_ldap_info";
     }
@@ -193,8 +193,8 @@ private slots:
         for (const QString action : {"register", "get_connection_status"}) {
             const auto row = [&](const char *name) -> QTestData & { return QTest::addRow("%s: %s", qPrintable(action), name); };
             row("display name") << failure(action, "Server display name is invalid")
-                                << O::connectPage(O::DisplayNameField) << "";
-            row("connect key") << failure(action, "Connect key is invalid") << O::connectPage(O::ConnectKeyField)
+                                << O::connectPage(ConnectField::ServerDisplayName) << "";
+            row("connect key") << failure(action, "Connect key is invalid") << O::connectPage(ConnectField::ConnectKey)
                                << "";
             row("register failed") << failure(action, "register failed")
                                    << O::showMessage(UiText::ErrQueryServiceFailed, false, "register failed") << "";
@@ -216,12 +216,12 @@ private slots:
         const struct
         {
             const char *reason;
-            O::LdapField field;
-        } fields[] = {{"Host is invalid", O::HostField},
-                      {"Basedn is invalid", O::BaseDnField},
-                      {"Binddn is invalid", O::BindDnField},
-                      {"Password is invalid", O::PasswordField},
-                      {"Port is invalid", O::PortField}};
+            LdapField::Code field;
+        } fields[] = {{"Host is invalid", LdapField::Host},
+                      {"Basedn is invalid", LdapField::BaseDn},
+                      {"Binddn is invalid", LdapField::BindDn},
+                      {"Password is invalid", LdapField::Password},
+                      {"Port is invalid", LdapField::Port}};
         for (const auto &[reason, field] : fields) {
             QTest::addRow("%s", reason) << failure("set_ldap_info", reason) << O::ldapPage(field) << "" << false;
             QTest::addRow("%s, editing", reason) << failure("set_ldap_info", reason) << O::dialogFieldError(field)

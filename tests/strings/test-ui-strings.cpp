@@ -36,7 +36,7 @@ private:
 private slots:
     void initTestCase()
     {
-        QCOMPARE(logInit(LogToFile, logFile().toStdString(), "", 50, 1, "DEFAULT"), 0);
+        QCOMPARE(logInitAgentFile(logFile().toStdString()), 0);
     }
 
     // Runs first: nothing has installed the table yet.

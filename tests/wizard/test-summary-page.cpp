@@ -58,15 +58,15 @@ private slots:
     void portalAddressUsesTheFirstLineOnly()
     {
         writeDomainFile("portal.example.net\nsecond.example.net\n");
-        SummaryPage page(nullptr, SummaryPage::Connected);
+        SummaryPage page(nullptr, SummaryVariant::Connected);
         QCOMPARE(page.getUrl(), QStringLiteral("https://portal.example.net/admin/ldap-sync"));
     }
 
     void missingDomainFileGivesNoAddressAndOneLogLine()
     {
         const QString logFile = fixture.dataPath("ui.txt");
-        QCOMPARE(logInit(LogToFile, logFile.toStdString(), "", 50, 1, "DEFAULT"), 0);
-        SummaryPage page(nullptr, SummaryPage::Connected);
+        QCOMPARE(logInitAgentFile(logFile.toStdString()), 0);
+        SummaryPage page(nullptr, SummaryVariant::Connected);
 
         QCOMPARE(page.getUrl(), QString());
 
@@ -75,7 +75,7 @@ private slots:
         const QString text = QString::fromUtf8(log.readAll());
         QCOMPARE(text.count("getUrl: Open file"), 1);
         QVERIFY(text.contains(QRegularExpression("\\[ERROR\\]\\[summary-page\\.cpp:\\d+\\] getUrl: Open file .*domain failed")));
-        logInit(LogToNothing, "", "", 50, 1, "DEFAULT");
+        logInit(LogToNothing, "", "", 50, 1, kLogDefaultComponent);
     }
 
     void connectedShowsAtMostOneWarning_data()
@@ -96,11 +96,11 @@ private slots:
         QFETCH(bool, quotaShown);
         QFETCH(bool, restrictedShown);
         writeDomainFile("portal.example.net\n");
-        SummaryPage page(nullptr, SummaryPage::Connected);
+        SummaryPage page(nullptr, SummaryVariant::Connected);
         // Start from the opposite state, so a warning that is never touched shows up as a fault.
-        page.updateStatus(SummaryPage::Connected, QString(), !quotaShown, !restrictedShown);
+        page.updateStatus(SummaryVariant::Connected, QString(), !quotaShown, !restrictedShown);
 
-        page.updateStatus(SummaryPage::Connected, QString(), quotaExceeded, restricted);
+        page.updateStatus(SummaryVariant::Connected, QString(), quotaExceeded, restricted);
 
         QCOMPARE(!child(page, "quota")->isHidden(), quotaShown);
         QCOMPARE(!child(page, "restricted")->isHidden(), restrictedShown);
@@ -110,7 +110,7 @@ private slots:
 
     void connectedTitleEndsWithTheMark()
     {
-        SummaryPage page(nullptr, SummaryPage::Connected);
+        SummaryPage page(nullptr, SummaryVariant::Connected);
         QStringList texts;
         for (QLabel *label : page.findChildren<QLabel *>())
             texts << label->text();
@@ -122,9 +122,9 @@ private slots:
     {
         writeDomainFile("portal.example.net\n");
         UrlCatcher catcher;
-        SummaryPage page(nullptr, SummaryPage::ApprovalRequired);
+        SummaryPage page(nullptr, SummaryVariant::ApprovalRequired);
         for (int i = 0; i < 3; ++i)
-            page.updateStatus(SummaryPage::ApprovalRequired, QString(), false, false);
+            page.updateStatus(SummaryVariant::ApprovalRequired, QString(), false, false);
 
         QTest::mouseClick(page.findChild<QPushButton *>("approve"), Qt::LeftButton);
 
@@ -133,8 +133,8 @@ private slots:
 
     void disconnectedPutsTheTimeIntoTheText()
     {
-        SummaryPage page(nullptr, SummaryPage::Disconnected);
-        page.updateStatus(SummaryPage::Disconnected, "2024.03.05 14:07:09", false, false);
+        SummaryPage page(nullptr, SummaryVariant::Disconnected);
+        page.updateStatus(SummaryVariant::Disconnected, "2024.03.05 14:07:09", false, false);
         QCOMPARE(child(page, "description")->text(),
                  QStringLiteral("The server last connected at 2024.03.05 14:07:09. To restore the connection, check "
                                 "the network settings or reinstall Aerum Identity LDAP Sync on the server."));
@@ -143,8 +143,8 @@ private slots:
     void editLinkAsksForTheDialogAndNeverOpensABrowser()
     {
         UrlCatcher catcher;
-        SummaryPage page(nullptr, SummaryPage::LdapServerOffline);
-        page.updateStatus(SummaryPage::LdapServerOffline, "2024.03.05 14:07:09", false, false);
+        SummaryPage page(nullptr, SummaryVariant::LdapServerOffline);
+        page.updateStatus(SummaryVariant::LdapServerOffline, "2024.03.05 14:07:09", false, false);
         QLabel *description = child(page, "description");
         QVERIFY(description->text().startsWith("The server was last connected at 2024.03.05 14:07:09."));
         QVERIFY(description->text().contains("href=\"editconn\""));

@@ -81,7 +81,7 @@ QStringList GalleryWindow::kinds()
 
 int GalleryWindow::runOnMask(OrvaMessageSheet *sheet)
 {
-    OrvaMask::createMask(sheet, this, QColor(0, 0, 0, 20));
+    OrvaMask::createMask(sheet, this, OrvaMask::dimColor());
     // Sheets without buttons are ended by their owner; here, after a while.
     if (!sheet->button(QMessageBox::Ok) && !sheet->button(QMessageBox::Apply))
         QTimer::singleShot(3000, sheet, &OrvaMessageSheet::quit);
@@ -113,7 +113,7 @@ int GalleryWindow::openSheet(const QString &kind)
     if (kind == "input") {
         auto *sheet = new OrvaInputSheet(texts.inputPrompt, this);
         sheet->getLineEdit()->setPlaceholderText(texts.inputPlaceholder);
-        OrvaMask::createMask(sheet, this, QColor(0, 0, 0, 20));
+        OrvaMask::createMask(sheet, this, OrvaMask::dimColor());
         const int result = sheet->exec();
         if (result == QMessageBox::Ok)
             std::printf("input: %s\n", qPrintable(sheet->getContent()));

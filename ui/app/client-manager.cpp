@@ -22,10 +22,6 @@
 
 namespace {
 
-// "No warning" for the two forms' field arguments.
-constexpr int kNoLdapField = 5;
-constexpr int kNoConnectField = 2;
-
 std::string actionOf(const Json::Value &response)
 {
     if (!response.isObject())
@@ -65,7 +61,7 @@ ClientManager::ClientManager(const ClientManagerTiming &durations)
 
     const DPIinfo &dpi = DPIinfo::getInstance();
     wizard = new Wizard();
-    wizard->setFixedSize(int(900 * dpi.getDPI()), int(540 * dpi.getDPI()));
+    wizard->setFixedSize(int(Wizard::kDesignWidth * dpi.getDPI()), int(Wizard::kDesignHeight * dpi.getDPI()));
 }
 
 ClientManager::~ClientManager()
@@ -111,7 +107,7 @@ void ClientManager::slotSendLDAPInfoToService(QString host, QString basedn, QStr
 
 void ClientManager::slotBackToLdapInfoPage()
 {
-    wizard->showLdapInfoPage(false, kNoLdapField);
+    wizard->showLdapInfoPage(false, LdapField::Count);
 }
 
 void ClientManager::slotSendConnectKeyToService(QString server_display_name, QString connect_key)
@@ -182,14 +178,14 @@ void ClientManager::apply(const ReplyOutcome &outcome)
     case ReplyOutcome::NoChange:
         break;
     case ReplyOutcome::LdapPage:
-        if (outcome.field == ReplyOutcome::NoField)
-            wizard->showLdapInfoPage(false, kNoLdapField);
+        if (outcome.field == kNoField)
+            wizard->showLdapInfoPage(false, LdapField::Count);
         else
             wizard->showLdapInfoPage(true, outcome.field);
         break;
     case ReplyOutcome::ConnectPage:
-        if (outcome.field == ReplyOutcome::NoField)
-            wizard->showConnectPage(false, kNoConnectField);
+        if (outcome.field == kNoField)
+            wizard->showConnectPage(false, ConnectField::Count);
         else
             wizard->showConnectPage(true, outcome.field);
         break;
@@ -201,7 +197,7 @@ void ClientManager::apply(const ReplyOutcome &outcome)
         if (!outcome.serviceError.empty())
             LOG_ERROR("Service error: %s\n", outcome.serviceError.c_str());
         if (outcome.thenLdapPage)
-            wizard->showLdapInfoPage(false, kNoLdapField);
+            wizard->showLdapInfoPage(false, LdapField::Count);
         break;
     case ReplyOutcome::DialogFieldError:
         wizard->showEditDialogWarning(outcome.field);
@@ -227,7 +223,7 @@ void ClientManager::showWarningSheet(int message)
     sheet.setText(uiString(message));
     // Over the edit dialog the sheet must not dim: the dialog is a translucent card.
     if (parent == wizard)
-        OrvaMask::createMask(&sheet, wizard, QColor(0, 0, 0, 20));
+        OrvaMask::createMask(&sheet, wizard, OrvaMask::dimColor());
     else
         NoDimMask::createMask(&sheet, parent, QColor(0, 0, 0, 0));
     sheet.exec();

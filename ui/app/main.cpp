@@ -33,7 +33,7 @@ int main(int argc, char **argv)
     QCoreApplication::setAttribute(Qt::AA_UseHighDpiPixmaps);
 
     const QString logFile = UIPathManager::getInstance().getPath("log_path") + "/ui.txt";
-    logInit(LogToFile, logFile.toStdString(), "", 50, 1, "DEFAULT");
+    logInitAgentFile(logFile.toStdString());
 
     const std::unique_ptr<QTranslator> translator = prepareUiEnvironment();
 

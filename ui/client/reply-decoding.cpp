@@ -57,9 +57,9 @@ ReplyOutcome statusFailure(ReplyMembers &reply)
     if (!reason)
         return ReplyOutcome::noChange();
     if (*reason == "Server display name is invalid")
-        return ReplyOutcome::connectPage(ReplyOutcome::DisplayNameField);
+        return ReplyOutcome::connectPage(ConnectField::ServerDisplayName);
     if (*reason == "Connect key is invalid")
-        return ReplyOutcome::connectPage(ReplyOutcome::ConnectKeyField);
+        return ReplyOutcome::connectPage(ConnectField::ConnectKey);
     if (*reason == "register failed")
         return ReplyOutcome::showMessage(UiText::ErrQueryServiceFailed, false, *reason);
     if (*reason == "restriction_mode")
@@ -68,7 +68,7 @@ ReplyOutcome statusFailure(ReplyMembers &reply)
 }
 
 // A time member that is about to be shown; an unreadable one shows nothing.
-ReplyOutcome summaryAt(ReplyOutcome::SummaryVariant variant, const char *member, const std::string &seconds)
+ReplyOutcome summaryAt(SummaryVariant::Code variant, const char *member, const std::string &seconds)
 {
     const QString time = formatServiceTime(seconds);
     if (time.isNull()) {
@@ -103,7 +103,7 @@ ReplyOutcome connectionStatus(ReplyMembers &reply)
             LOG_ERROR("Invalid last_connect_time: empty");
             return ReplyOutcome::noChange();
         }
-        return summaryAt(ReplyOutcome::Disconnected, "last_connect_time", lastConnect);
+        return summaryAt(SummaryVariant::Disconnected, "last_connect_time", lastConnect);
     }
 
     if (deviceStatus == "approved" || deviceStatus == "restricted") {
@@ -112,11 +112,11 @@ ReplyOutcome connectionStatus(ReplyMembers &reply)
         if (data.failed())
             return malformed(data);
         if (ldapUnreachable && !restrictionMode && !lastLdapConnect.empty())
-            return summaryAt(ReplyOutcome::LdapServerOffline, "last_ldap_connect_time", lastLdapConnect);
-        return ReplyOutcome::summary(ReplyOutcome::Connected, QString(), quotaExceeded, restrictionMode);
+            return summaryAt(SummaryVariant::LdapServerOffline, "last_ldap_connect_time", lastLdapConnect);
+        return ReplyOutcome::summary(SummaryVariant::Connected, QString(), quotaExceeded, restrictionMode);
     }
     if (deviceStatus == "staged")
-        return ReplyOutcome::summary(ReplyOutcome::ApprovalRequired);
+        return ReplyOutcome::summary(SummaryVariant::ApprovalRequired);
     return ReplyOutcome::noChange();
 }
 
@@ -125,12 +125,12 @@ ReplyOutcome setLdapInfoFailure(ReplyMembers &reply, bool editing)
     const std::optional<std::string> reason = failureReason(reply);
     if (!reason)
         return ReplyOutcome::noChange();
-    static const std::pair<const char *, ReplyOutcome::LdapField> fieldReasons[] = {
-        {"Host is invalid", ReplyOutcome::HostField},
-        {"Basedn is invalid", ReplyOutcome::BaseDnField},
-        {"Binddn is invalid", ReplyOutcome::BindDnField},
-        {"Password is invalid", ReplyOutcome::PasswordField},
-        {"Port is invalid", ReplyOutcome::PortField},
+    static const std::pair<const char *, LdapField::Code> fieldReasons[] = {
+        {"Host is invalid", LdapField::Host},
+        {"Basedn is invalid", LdapField::BaseDn},
+        {"Binddn is invalid", LdapField::BindDn},
+        {"Password is invalid", LdapField::Password},
+        {"Port is invalid", LdapField::Port},
     };
     for (const auto &[text, field] : fieldReasons)
         if (*reason == text)
@@ -154,7 +154,7 @@ ReplyOutcome decodeStatusReply(const Json::Value &reply)
     if (members.failed())
         return malformed(members);
     if (action == ServiceAction::Register)
-        return ReplyOutcome::summary(ReplyOutcome::ApprovalRequired);
+        return ReplyOutcome::summary(SummaryVariant::ApprovalRequired);
     if (action == ServiceAction::GetConnectionStatus)
         return connectionStatus(members);
     return invalidAction(action);

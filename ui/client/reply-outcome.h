@@ -1,5 +1,7 @@
 #pragma once
 
+#include "wizard-codes.h"
+
 #include <QString>
 
 #include <string>
@@ -10,15 +12,10 @@
 struct ReplyOutcome
 {
     enum Kind { NoChange, LdapPage, ConnectPage, Summary, Message, DialogFieldError, DialogClose, DialogFill };
-    enum SummaryVariant { Connected = 0, ApprovalRequired = 1, Disconnected = 2, LdapServerOffline = 3 };
-    // Fields that can be marked: of the LDAP form (page and edit dialog) and of the connect page.
-    enum LdapField { HostField = 0, BaseDnField = 1, BindDnField = 2, PasswordField = 3, PortField = 4 };
-    enum ConnectField { DisplayNameField = 0, ConnectKeyField = 1 };
-    static constexpr int NoField = -1;
 
     Kind kind = NoChange;
-    int field = NoField;                // LdapPage, ConnectPage, DialogFieldError
-    SummaryVariant variant = Connected; // Summary
+    int field = kNoField;                                     // LdapPage, ConnectPage, DialogFieldError
+    SummaryVariant::Code variant = SummaryVariant::Connected; // Summary
     QString timeText;                   // Summary
     bool quotaExceeded = false;         // Summary
     bool restricted = false;            // Summary
@@ -29,12 +26,12 @@ struct ReplyOutcome
     bool isLdaps = false;               // DialogFill
 
     static ReplyOutcome noChange() { return ReplyOutcome(); }
-    static ReplyOutcome ldapPage(int field = NoField) { return withField(LdapPage, field); }
-    static ReplyOutcome connectPage(int field = NoField) { return withField(ConnectPage, field); }
-    static ReplyOutcome dialogFieldError(LdapField field) { return withField(DialogFieldError, field); }
+    static ReplyOutcome ldapPage(int field = kNoField) { return withField(LdapPage, field); }
+    static ReplyOutcome connectPage(int field = kNoField) { return withField(ConnectPage, field); }
+    static ReplyOutcome dialogFieldError(LdapField::Code field) { return withField(DialogFieldError, field); }
     static ReplyOutcome dialogClose() { return ofKind(DialogClose); }
 
-    static ReplyOutcome summary(SummaryVariant variant, const QString &timeText = QString(),
+    static ReplyOutcome summary(SummaryVariant::Code variant, const QString &timeText = QString(),
                                 bool quotaExceeded = false, bool restricted = false)
     {
         ReplyOutcome outcome = ofKind(Summary);

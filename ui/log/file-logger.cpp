@@ -160,6 +160,11 @@ int logInit(int target, const std::string &logFile, const std::string &prefix, i
     return 0;
 }
 
+int logInitAgentFile(const std::string &logFile)
+{
+    return logInit(LogToFile, logFile, "", 50, 1, kLogDefaultComponent);
+}
+
 int logRotate(const std::string &component)
 {
     LogComponentState &state = componentState(component);
@@ -208,6 +213,6 @@ void logPrint(int level, const char *format, ...)
 {
     va_list args;
     va_start(args, format);
-    logWrite("DEFAULT", level, format, args);
+    logWrite(kLogDefaultComponent, level, format, args);
     va_end(args);
 }

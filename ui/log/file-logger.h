@@ -14,6 +14,11 @@
 #endif
 
 enum LogTarget { LogToNothing = 0, LogToStdout = 1, LogToStderr = 2, LogToFile = 3 };
+// The levels of the two logging forms, numbered as syslog numbers them.
+enum LogLevel { LogLevelError = 3, LogLevelInfo = 6 };
+
+// The component that LOG_ERROR and LOG_INFO write to.
+inline const char *const kLogDefaultComponent = "DEFAULT";
 
 // (Re)configures one component. Returns 0 on success, -1 when target 3 has no
 // file name or the file cannot be opened (the component then writes nothing).
@@ -22,6 +27,10 @@ int logInit(int target, const std::string &logFile, const std::string &prefix, i
 
 void logWrite(const std::string &component, int level, const char *format, va_list args);
 void logPrint(int level, const char *format, ...) LOG_PRINTF_FORMAT(2, 3);
+
+// The agent's own set-up: the default component appends to `logFile`,
+// keeping 50 rotated copies, with writes from several threads serialised.
+int logInitAgentFile(const std::string &logFile);
 
 int logRotate(const std::string &component);
 void logReset(const std::string &component);
@@ -38,6 +47,6 @@ constexpr const char *logBaseName(const char *path)
 }
 
 #define LOG_ERROR(format, ...) \
-    logPrint(3, "[ERROR][%s:%d] " format, logBaseName(__FILE__), __LINE__, ##__VA_ARGS__)
+    logPrint(LogLevelError, "[ERROR][%s:%d] " format, logBaseName(__FILE__), __LINE__, ##__VA_ARGS__)
 #define LOG_INFO(format, ...) \
-    logPrint(6, "[INFO][%s:%d] " format, logBaseName(__FILE__), __LINE__, ##__VA_ARGS__)
+    logPrint(LogLevelInfo, "[INFO][%s:%d] " format, logBaseName(__FILE__), __LINE__, ##__VA_ARGS__)

@@ -1,8 +1,9 @@
 #include "aerum-connect-page.h"
 
 #include "global-connecter.h"
-#include "ui-strings.h"
 #include "page-parts.h"
+#include "ui-strings.h"
+#include "wizard-codes.h"
 
 #include <QEvent>
 #include <QLabel>
@@ -129,11 +130,11 @@ void AerumConnectPage::placeWarning(const QString &text, int designX, int design
 void AerumConnectPage::showFieldWarning(int field)
 {
     switch (field) {
-    case ServerDisplayName:
+    case ConnectField::ServerDisplayName:
         placeWarning(uiString(UiText::FieldIsRequired), 375, 300);
         applyStyle(serverDisplayNameEdit, "edit_warn");
         break;
-    case ConnectKey:
+    case ConnectField::ConnectKey:
         placeWarning(uiString(connectKeyEdit->text().isEmpty() ? UiText::FieldIsRequired : UiText::InvalidConnectKey),
                      375, 340);
         applyStyle(connectKeyEdit, "edit_warn");

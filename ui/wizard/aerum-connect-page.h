@@ -13,8 +13,6 @@ class AerumConnectPage : public QWidget
 {
     Q_OBJECT
 public:
-    enum connectField { ServerDisplayName = 0, ConnectKey = 1 };
-
     explicit AerumConnectPage(QWidget *parent = nullptr);
 
     // Empties both boxes and restyles them; a visible warning stays.

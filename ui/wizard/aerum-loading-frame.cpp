@@ -1,9 +1,9 @@
 #include "aerum-loading-frame.h"
 
+#include "page-parts.h"
 #include "window-key-block.h"
 
 #include <QEventLoop>
-#include <QGraphicsDropShadowEffect>
 #include <QHBoxLayout>
 #include <QLabel>
 
@@ -29,11 +29,7 @@ AerumLoadingFrame::AerumLoadingFrame(QWidget *parent)
     setStyleSheet(dpi.getScaledStyleSheet(
         QStringLiteral("QFrame#AerumLoadingFrame { background-color: white; border-radius: 8px;}")));
 
-    auto *shadow = new QGraphicsDropShadowEffect(this);
-    shadow->setYOffset(4);
-    shadow->setBlurRadius(12);
-    shadow->setColor(QColor(0, 0, 0, 61));
-    setGraphicsEffect(shadow);
+    PageParts::addCardShadow(this, 12);
 
     setMaximumSize(dpi.scaled(480), dpi.scaled(40));
     setLayout(layout);

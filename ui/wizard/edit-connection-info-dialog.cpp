@@ -7,7 +7,6 @@
 
 #include <QEvent>
 #include <QFrame>
-#include <QGraphicsDropShadowEffect>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -66,11 +65,7 @@ EditConnectionInfoDialog::EditConnectionInfoDialog(QWidget *parent)
     card->setStyleSheet(QStringLiteral(
         "QFrame#EditConnectionInfoCard { background-color: white; border-radius: 8px; border: 1px solid #DCDFE3; }"));
     card->setFixedSize(dpi.scaled(600), dpi.scaled(370));
-    auto *shadow = new QGraphicsDropShadowEffect(this);
-    shadow->setYOffset(4);
-    shadow->setBlurRadius(16);
-    shadow->setColor(QColor(0, 0, 0, 61));
-    card->setGraphicsEffect(shadow);
+    addCardShadow(card, 16);
 
     titleLabel = new QLabel(uiString(UiText::EditConnectionInfo));
     titleLabel->setStyleSheet(QStringLiteral("font-family: 'Roboto'; font-size: 17px; font-weight: 600;"));
@@ -83,18 +78,18 @@ EditConnectionInfoDialog::EditConnectionInfoDialog(QWidget *parent)
 
     // The boxes take the rest of their rows.
     const LdapFields::Edits edits = LdapFields::createEdits();
-    hostEdit = edits[LdapFields::Host];
-    baseDnEdit = edits[LdapFields::BaseDn];
-    bindDnEdit = edits[LdapFields::BindDn];
-    passwordEdit = edits[LdapFields::Password];
-    portEdit = edits[LdapFields::Port];
+    hostEdit = edits[LdapField::Host];
+    baseDnEdit = edits[LdapField::BaseDn];
+    bindDnEdit = edits[LdapField::BindDn];
+    passwordEdit = edits[LdapField::Password];
+    portEdit = edits[LdapField::Port];
 
     const LdapFields::Labels labels = LdapFields::createLabels();
-    hostLabel = labels[LdapFields::Host];
-    baseDnLabel = labels[LdapFields::BaseDn];
-    bindDnLabel = labels[LdapFields::BindDn];
-    passwordLabel = labels[LdapFields::Password];
-    portLabel = labels[LdapFields::Port];
+    hostLabel = labels[LdapField::Host];
+    baseDnLabel = labels[LdapField::BaseDn];
+    bindDnLabel = labels[LdapField::BindDn];
+    passwordLabel = labels[LdapField::Password];
+    portLabel = labels[LdapField::Port];
 
     warningLabel = new QLabel(uiString(UiText::FieldIsRequired));
     warningLabel->setObjectName(QStringLiteral("warning"));

@@ -35,7 +35,7 @@ const FieldLook kLooks[kCount] = {
 
 bool isField(int field)
 {
-    return field >= Host && field <= Port;
+    return field >= LdapField::Host && field <= LdapField::Port;
 }
 
 Edits createEdits()
@@ -51,7 +51,7 @@ Edits createEdits()
         edit->setPlaceholderText(QString::fromLatin1(kLooks[field].placeholder));
         edits[field] = edit;
     }
-    edits[Password]->setEchoMode(QLineEdit::Password);
+    edits[LdapField::Password]->setEchoMode(QLineEdit::Password);
     return edits;
 }
 

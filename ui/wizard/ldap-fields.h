@@ -1,5 +1,7 @@
 #pragma once
 
+#include "wizard-codes.h"
+
 #include <array>
 
 class QLabel;
@@ -10,9 +12,7 @@ class QObject;
 // captions and boxes built alike, in field-code order.
 namespace LdapFields {
 
-// Field codes, in the order the service names rejected fields.
-enum ldapField { Host = 0, BaseDn = 1, BindDn = 2, Password = 3, Port = 4 };
-constexpr int kCount = 5;
+constexpr int kCount = LdapField::Count;
 
 using Edits = std::array<QLineEdit *, kCount>;
 using Labels = std::array<QLabel *, kCount>;

@@ -48,19 +48,19 @@ LDAPInfoPage::LDAPInfoPage(QWidget *parent)
     descriptionLabel->setContentsMargins(0, 0, 0, 0);
 
     const LdapFields::Labels labels = LdapFields::createLabels();
-    hostLabel = labels[LdapFields::Host];
-    baseDnLabel = labels[LdapFields::BaseDn];
-    bindDnLabel = labels[LdapFields::BindDn];
-    passwordLabel = labels[LdapFields::Password];
-    portLabel = labels[LdapFields::Port];
+    hostLabel = labels[LdapField::Host];
+    baseDnLabel = labels[LdapField::BaseDn];
+    bindDnLabel = labels[LdapField::BindDn];
+    passwordLabel = labels[LdapField::Password];
+    portLabel = labels[LdapField::Port];
     protocolLabel = fieldLabel(UiText::Protocol, "ldap_info_label");
 
     const LdapFields::Edits edits = LdapFields::createEdits();
-    hostEdit = edits[LdapFields::Host];
-    baseDnEdit = edits[LdapFields::BaseDn];
-    bindDnEdit = edits[LdapFields::BindDn];
-    passwordEdit = edits[LdapFields::Password];
-    portEdit = edits[LdapFields::Port];
+    hostEdit = edits[LdapField::Host];
+    baseDnEdit = edits[LdapField::BaseDn];
+    bindDnEdit = edits[LdapField::BindDn];
+    passwordEdit = edits[LdapField::Password];
+    portEdit = edits[LdapField::Port];
     for (QLineEdit *edit : edits)
         edit->setFixedWidth(dpi.scaled(314));
 

@@ -2,6 +2,7 @@
 
 #include "ui-strings.h"
 
+#include <QGraphicsDropShadowEffect>
 #include <QHBoxLayout>
 #include <QLabel>
 
@@ -80,6 +81,15 @@ QLabel *statusImageLabel(const char *name)
     label->setAlignment(Qt::AlignCenter);
     label->setPixmap(squareImage(name, 120));
     return label;
+}
+
+void addCardShadow(QWidget *card, int blurRadius)
+{
+    auto *shadow = new QGraphicsDropShadowEffect(card);
+    shadow->setYOffset(4);
+    shadow->setBlurRadius(blurRadius);
+    shadow->setColor(QColor(0, 0, 0, 61));
+    card->setGraphicsEffect(shadow);
 }
 
 } // namespace PageParts

@@ -40,4 +40,7 @@ QHBoxLayout *alignedRow(QWidget *widget);
 // A label showing the named status image, 120 x 120 design pixels, centred.
 QLabel *statusImageLabel(const char *name);
 
+// The soft shadow under the white cards laid over the window.
+void addCardShadow(QWidget *card, int blurRadius);
+
 } // namespace PageParts

@@ -42,16 +42,16 @@ SummaryPage::SummaryPage(QWidget *parent, int variant)
     : QWidget(parent)
 {
     switch (variant) {
-    case Connected:
+    case SummaryVariant::Connected:
         buildConnected();
         break;
-    case ApprovalRequired:
+    case SummaryVariant::ApprovalRequired:
         buildApprovalRequired();
         break;
-    case Disconnected:
+    case SummaryVariant::Disconnected:
         buildDisconnected();
         break;
-    case LdapServerOffline:
+    case SummaryVariant::LdapServerOffline:
         buildLdapServerOffline();
         break;
     default:
@@ -165,21 +165,21 @@ void SummaryPage::buildLdapServerOffline()
 void SummaryPage::updateStatus(int variant, const QString &text, bool quotaExceeded, bool restricted)
 {
     switch (variant) {
-    case Connected:
+    case SummaryVariant::Connected:
         descriptionLabel->setText(uiString(UiText::ConnectedDesc).arg(getUrl()));
         restrictedLabel->setVisible(restricted);
         quotaLabel->setVisible(!restricted && quotaExceeded);
         break;
-    case ApprovalRequired:
+    case SummaryVariant::ApprovalRequired:
         // Rebuilt on every update, so repeated updates leave one handler.
         disconnect(approveButton, &QPushButton::clicked, nullptr, nullptr);
         connect(approveButton, &QPushButton::clicked, this,
                 [this] { QDesktopServices::openUrl(QUrl(getUrl(), QUrl::TolerantMode)); });
         break;
-    case Disconnected:
+    case SummaryVariant::Disconnected:
         descriptionLabel->setText(uiString(UiText::OfflineDesc).arg(text));
         break;
-    case LdapServerOffline:
+    case SummaryVariant::LdapServerOffline:
         descriptionLabel->setText(uiString(UiText::LdapServerOfflineDesc).arg(text).arg(QStringLiteral("editconn")));
         break;
     default:

@@ -2,6 +2,8 @@
 
 #include <QWidget>
 
+#include "wizard-codes.h"
+
 class QLabel;
 class QPushButton;
 
@@ -11,8 +13,6 @@ class SummaryPage : public QWidget
 {
     Q_OBJECT
 public:
-    enum SummaryVariant { Connected = 0, ApprovalRequired = 1, Disconnected = 2, LdapServerOffline = 3 };
-
     SummaryPage(QWidget *parent, int variant);
 
     // Fills the page for `variant` (its own): `text` is the formatted time of

@@ -23,10 +23,10 @@ Wizard::Wizard(QWidget *parent)
     initPage = new InitPage(this);
     ldapInfoPage = new LDAPInfoPage(this);
     connectPage = new AerumConnectPage(this);
-    connectedPage = new SummaryPage(this, SummaryPage::Connected);
-    approvalRequiredPage = new SummaryPage(this, SummaryPage::ApprovalRequired);
-    disconnectedPage = new SummaryPage(this, SummaryPage::Disconnected);
-    ldapServerOfflinePage = new SummaryPage(this, SummaryPage::LdapServerOffline);
+    connectedPage = new SummaryPage(this, SummaryVariant::Connected);
+    approvalRequiredPage = new SummaryPage(this, SummaryVariant::ApprovalRequired);
+    disconnectedPage = new SummaryPage(this, SummaryVariant::Disconnected);
+    ldapServerOfflinePage = new SummaryPage(this, SummaryVariant::LdapServerOffline);
     PageParts::setObjectNames({{initPage, "init"}, {ldapInfoPage, "ldapInfo"}, {connectPage, "connect"},
                                {connectedPage, "connected"}, {approvalRequiredPage, "approvalRequired"},
                                {disconnectedPage, "disconnected"}, {ldapServerOfflinePage, "ldapServerOffline"}});
@@ -87,23 +87,23 @@ void Wizard::showSummary(int variant, const QString &text, bool quotaExceeded, b
 {
     SummaryPage *page = nullptr;
     switch (variant) {
-    case SummaryPage::Connected:
+    case SummaryVariant::Connected:
         page = connectedPage;
         break;
-    case SummaryPage::ApprovalRequired:
+    case SummaryVariant::ApprovalRequired:
         page = approvalRequiredPage;
         break;
-    case SummaryPage::Disconnected:
+    case SummaryVariant::Disconnected:
         page = disconnectedPage;
         break;
-    case SummaryPage::LdapServerOffline:
+    case SummaryVariant::LdapServerOffline:
         page = ldapServerOfflinePage;
         break;
     default:
         return;
     }
     // Only the Connected page shows the two warnings.
-    if (variant != SummaryPage::Connected)
+    if (variant != SummaryVariant::Connected)
         quotaExceeded = restricted = false;
     pageStack->setCurrentWidget(page);
     page->updateStatus(variant, text, quotaExceeded, restricted);
@@ -114,7 +114,7 @@ AerumLoadingFrame *Wizard::createLoadingCard(QWidget *host)
     auto *card = new AerumLoadingFrame(host);
     card->setText(uiString(UiText::DescWizardConnecting));
     card->setIcon(PageParts::squareImage("icon_agent", 16));
-    OrvaMask::createMask(card, host, QColor(0, 0, 0, 20));
+    OrvaMask::createMask(card, host, OrvaMask::dimColor());
     return card;
 }
 

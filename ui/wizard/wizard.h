@@ -19,6 +19,10 @@ class Wizard : public QWidget
 {
     Q_OBJECT
 public:
+    // The window's size at 96 DPI; the client manager scales it.
+    static constexpr int kDesignWidth = 900;
+    static constexpr int kDesignHeight = 540;
+
     explicit Wizard(QWidget *parent = nullptr);
 
     void showInitPage();
