@@ -1,5 +1,7 @@
 #include <QtTest>
 
+#include "test-main.h"
+
 #include "services/dpi-info.h"
 
 #include <QScreen>
@@ -88,5 +90,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestDPIinfo)
+LODESTAR_TEST_MAIN(TestDPIinfo)
 #include "test-dpi-info.moc"

@@ -1,5 +1,7 @@
 #include <QtTest>
 
+#include "test-main.h"
+
 #include "debug-messages.h"
 
 #include "services/dpi-info.h"
@@ -158,5 +160,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestStyleManager)
+LODESTAR_TEST_MAIN(TestStyleManager)
 #include "test-style-manager.moc"

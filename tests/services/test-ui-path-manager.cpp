@@ -1,5 +1,7 @@
 #include <QtTest>
 
+#include "test-main.h"
+
 #include "services/ui-path-manager.h"
 
 namespace {
@@ -70,5 +72,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestUIPathManager)
+LODESTAR_TEST_GUILESS_MAIN(TestUIPathManager)
 #include "test-ui-path-manager.moc"

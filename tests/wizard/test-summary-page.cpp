@@ -1,5 +1,7 @@
 #include <QtTest>
 
+#include "test-main.h"
+
 #include <QDesktopServices>
 #include <QLabel>
 #include <QPushButton>
@@ -165,5 +167,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestSummaryPage)
+LODESTAR_TEST_MAIN(TestSummaryPage)
 #include "test-summary-page.moc"

@@ -1,11 +1,14 @@
 #include <QtTest>
 
+#include "test-main.h"
+
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QStackedWidget>
 
 #include "agent-ui-fixture.h"
+#include "modal-rescue.h"
 #include "wizard/aerum-connect-page.h"
 #include "wizard/aerum-loading-frame.h"
 #include "wizard/edit-connection-info-dialog.h"
@@ -129,9 +132,11 @@ private slots:
         QTest::keyClick(&wizard, Qt::Key_A);
         QVERIFY(wizard.isVisible());
 
+        const ModalRescue rescue;
         QTimer::singleShot(0, &wizard, [&wizard] { QTest::keyClick(&wizard, Qt::Key_Escape); });
-        QTimer::singleShot(10000, [] { QCoreApplication::exit(1); });
-        QCOMPARE(QCoreApplication::exec(), 0);
+        const int code = QCoreApplication::exec();
+        RETURN_IF_FAILED();
+        QCOMPARE(code, 0);
         QVERIFY(!wizard.isVisible());
     }
 
@@ -140,6 +145,7 @@ private slots:
         Wizard wizard;
         wizard.show();
         QVERIFY(QTest::qWaitForWindowExposed(&wizard));
+        const ModalRescue rescue;
         for (int run = 0; run < 2; ++run) {
             bool replyHandled = false;
             int cardsWhileWaiting = -1;
@@ -149,6 +155,7 @@ private slots:
                 replyHandled = true;
             });
             wizard.showLoading();
+            RETURN_IF_FAILED();
             QVERIFY(replyHandled);
             QCOMPARE(cardsWhileWaiting, 1);
             QVERIFY(visibleCards(wizard).isEmpty());
@@ -170,6 +177,7 @@ private slots:
         CloseCatcher closeCatcher;
         wizard.installEventFilter(&closeCatcher);
 
+        const ModalRescue rescue;
         QTimer::singleShot(0, &wizard, [&] {
             QTest::keyClick(next, Qt::Key_Space);
             QTest::keyClicks(ldapBox(wizard, "host"), "10.0.0.5");
@@ -177,6 +185,7 @@ private slots:
             emit wizard.sigConnectServiceDone();
         });
         wizard.showLoading();
+        RETURN_IF_FAILED();
 
         QCOMPARE(sent.count(), 0);
         QVERIFY(ldapBox(wizard, "host")->text().isEmpty());
@@ -199,6 +208,7 @@ private slots:
         Wizard wizard;
         wizard.show();
         QVERIFY(QTest::qWaitForWindowExposed(&wizard));
+        const ModalRescue rescue;
         QWidget *cardHost = nullptr;
         QWidget *activeDuringDialog = nullptr;
         QTimer::singleShot(0, &wizard, [&] {
@@ -214,6 +224,7 @@ private slots:
             wizard.acceptEditDialog();
         });
         wizard.openEditDialog();
+        RETURN_IF_FAILED();
 
         auto *dialog = wizard.findChild<EditConnectionInfoDialog *>();
         QCOMPARE(activeDuringDialog, dialog);
@@ -227,6 +238,7 @@ private slots:
             emit wizard.sigConnectServiceDone();
         });
         wizard.showLoading();
+        RETURN_IF_FAILED();
         QCOMPARE(laterHost, &wizard);
     }
 
@@ -265,5 +277,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestWizard)
+LODESTAR_TEST_MAIN(TestWizard)
 #include "test-wizard.moc"
