@@ -9,7 +9,13 @@
 class TestDPIinfo : public QObject
 {
     Q_OBJECT
+private:
+    double measuredFactor = 0;
+
 private slots:
+    void initTestCase() { measuredFactor = DPIinfo::getInstance().getDPI(); }
+    void cleanup() { DPIinfo::getInstance().setDPI(measuredFactor); }
+
     void measuresThePrimaryScreen()
     {
         const QScreen *screen = QGuiApplication::primaryScreen();

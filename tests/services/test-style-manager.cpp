@@ -47,6 +47,14 @@ private slots:
         initializeImages(m_dir.filePath("resource"));
     }
 
+    // A test that moved the factor or the resource folder, and failed before
+    // it could put them back, must not hand them to the next.
+    void cleanup()
+    {
+        DPIinfo::getInstance().setDPI(1.0);
+        initializeImages(m_dir.filePath("resource"));
+    }
+
     void readsSections_data()
     {
         QTest::addColumn<QByteArray>("file");
@@ -136,7 +144,6 @@ private slots:
         QCOMPARE(getStyleSheet("scaled", false), QString("\nmargin: 15px;\n"));
         QCOMPARE(getStyleSheet(QString("scaled"), false), QString("\nmargin: 15px;\n"));
         QCOMPARE(StyleManager::getInstance().getStyleSheet("scaled", true), QString("\nmargin: 10px;\n"));
-        DPIinfo::getInstance().setDPI(1.0);
     }
 
     void unknownKeyGivesEmptySheetAndWarning()
@@ -156,7 +163,6 @@ private slots:
         StyleManager::getInstance().initialize(
             {writeFile("share.stylesheet", "==share==\nimage: url(IMG_LOC/a.png); // note\nB")});
         QCOMPARE(getStyleSheet("share", true), QString("\nimage: url(//server/share/resource/images/a.png); B\n"));
-        initializeImages(m_dir.filePath("resource"));
     }
 };
 

@@ -55,7 +55,11 @@ private:
     }
 
 private slots:
-    void cleanup() { QFile::remove(fixture.dataPath("domain")); }
+    void cleanup()
+    {
+        QFile::remove(fixture.dataPath("domain"));
+        logInit(LogToNothing, "", "", 50, 1, "DEFAULT");
+    }
 
     void portalAddressUsesTheFirstLineOnly()
     {
@@ -77,7 +81,6 @@ private slots:
         const QString text = QString::fromUtf8(log.readAll());
         QCOMPARE(text.count("getUrl: Open file"), 1);
         QVERIFY(text.contains(QRegularExpression("\\[ERROR\\]\\[summary-page\\.cpp:\\d+\\] getUrl: Open file .*domain failed")));
-        logInit(LogToNothing, "", "", 50, 1, "DEFAULT");
     }
 
     void connectedShowsAtMostOneWarning_data()
