@@ -37,8 +37,8 @@ fail() {
 
 # Waits up to 20 s for TEXT to appear in FILE after byte offset FROM.
 wait_for() {
-    local text=$1 file=$2 from=${3:-0}
-    for _ in $(seq 200); do
+    local text=$1 file=$2 from=${3:-0} deadline=$((SECONDS + 20))
+    while [ "$SECONDS" -lt "$deadline" ]; do
         tail -c +"$((from + 1))" "$file" 2>/dev/null | grep -qF -- "$text" && return 0
         sleep 0.1
     done
