@@ -37,8 +37,8 @@ fail() {
 
 # Waits up to 20 s for TEXT to appear in FILE after byte offset FROM.
 wait_for() {
-    local text=$1 file=$2 from=${3:-0}
-    for _ in $(seq 200); do
+    local text=$1 file=$2 from=${3:-0} deadline=$((SECONDS + 20))
+    while [ "$SECONDS" -lt "$deadline" ]; do
         tail -c +"$((from + 1))" "$file" 2>/dev/null | grep -qF -- "$text" && return 0
         sleep 0.1
     done
@@ -74,12 +74,17 @@ simulator_ask() {
 # A console command, applied before this returns.
 simulator() { simulator_ask "$*" "ok: $*"; }
 
+# The agent draws on this X server at the screen's own DPI, whatever the
+# caller's shell exports for Qt's platform, scaling, style or theme.
 start_agent() {
     # The edit dialog is a translucent card: without a compositor X draws its
     # transparent border black.
     xcompmgr >/dev/null 2>&1 &
     compositor_pid=$!
-    "$agent_bin" >"$work/agent.log" 2>&1 &
+    env -u QT_SCALE_FACTOR -u QT_SCREEN_SCALE_FACTORS -u QT_AUTO_SCREEN_SCALE_FACTOR \
+        -u QT_ENABLE_HIGHDPI_SCALING -u QT_SCALE_FACTOR_ROUNDING_POLICY -u QT_DEVICE_PIXEL_RATIO \
+        -u QT_FONT_DPI -u QT_USE_PHYSICAL_DPI -u QT_STYLE_OVERRIDE -u QT_QPA_PLATFORMTHEME \
+        QT_QPA_PLATFORM=xcb "$agent_bin" >"$work/agent.log" 2>&1 &
     agent_pid=$!
     timeout 20 xdotool search --sync --onlyvisible --name "Aerum Identity LDAP Sync Agent" >/dev/null \
         || fail "the agent's window did not appear"
@@ -94,15 +99,30 @@ stop_agent() {
 # Design pixels to screen pixels.
 px() { awk -v n="$1" -v f="$factor" 'BEGIN { print int(n * f) }'; }
 
-click() { xdotool mousemove "$(px "$1")" "$(px "$2")" click 1; sleep 0.3; }
+# Waits up to 20 s until the screen shows COLOUR (hex, as 00A282) at the
+# design position X Y: how a page that is up is seen from outside.
+wait_for_colour() {
+    local x y deadline=$((SECONDS + 20))
+    x=$(px "$1") y=$(px "$2")
+    while [ "$SECONDS" -lt "$deadline" ]; do
+        [ "$(import -window root -crop "1x1+$x+$y" -depth 8 -format '%[hex:p{0,0}]' info: 2>/dev/null)" = "$3" ] \
+            && return 0
+        sleep 0.1
+    done
+    fail "the screen never showed #$3 at $1,$2"
+}
+
+# The X server hands the agent pointer and keys in the order they are sent,
+# so one action need not wait for the previous one.
+click() { xdotool mousemove "$(px "$1")" "$(px "$2")" click 1; }
 type_text() { xdotool type --delay 15 -- "$1"; }
-key() { xdotool key "$@"; sleep 0.3; }
+key() { xdotool key "$@"; }
 # Clicks into a box, empties it and types TEXT.
 fill() { click "$1" "$2"; key ctrl+a BackSpace; [ -z "$3" ] || type_text "$3"; }
 
 # Design positions on the LDAP form and the connect page.
 ldap_box_x=547 host_y=189 basedn_y=227 binddn_y=265 password_y=303 port_y=379
-next_x=450 next_y=429
+next_x=450 next_y=429 next_colour=00A282
 connect_box_x=547 name_y=275 key_y=315 back_x=381 connect_x=518 buttons_y=365
 
 fill_ldap_form() {

@@ -7,13 +7,16 @@
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/../../scripts/agent-drive.sh"
 drive_init "$1" "$2" 1.0
+# The positions it clicks are those of the English form.
+export LC_ALL=C.UTF-8
+unset LANGUAGE
 password='Process-Test-Pw-93c1'
 
 start_simulator
 start_agent
-# The first status reply moves the agent to the form.
-wait_for "request: get_connection_status" "$work/sim.log"
-sleep 1
+# The first status reply moves the agent to the form: its Next button shows
+# (looked at left of its caption).
+wait_for_colour "$((next_x - 50))" "$next_y" "$next_colour"
 
 fill_ldap_form "10.1.2.3" "$password"
 click "$next_x" "$next_y"

@@ -1,5 +1,7 @@
 #include <QtTest>
 
+#include "test-main.h"
+
 #include "channel-test-support.h"
 #include "frame-stream.h"
 
@@ -77,5 +79,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestFrame)
+LODESTAR_TEST_GUILESS_MAIN(TestFrame)
 #include "test-frame.moc"

@@ -1,5 +1,7 @@
 #include <QtTest>
 
+#include "test-main.h"
+
 #include "global-connecter.h"
 
 #include <QThread>
@@ -86,5 +88,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestGlobalConnecter)
+LODESTAR_TEST_GUILESS_MAIN(TestGlobalConnecter)
 #include "test-global-connecter.moc"

@@ -1,5 +1,7 @@
 #include <QtTest>
 
+#include "test-main.h"
+
 #include "channel-test-support.h"
 #include "frame.h"
 #include "service-communicator.h"
@@ -269,5 +271,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestServiceCommunicator)
+LODESTAR_TEST_GUILESS_MAIN(TestServiceCommunicator)
 #include "test-service-communicator.moc"

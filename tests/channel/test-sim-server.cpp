@@ -1,5 +1,7 @@
 #include <QtTest>
 
+#include "test-main.h"
+
 #include <QLocalSocket>
 #include <QTemporaryDir>
 
@@ -50,5 +52,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestSimServer)
+LODESTAR_TEST_GUILESS_MAIN(TestSimServer)
 #include "test-sim-server.moc"

@@ -1,5 +1,7 @@
 #include <QtTest>
 
+#include "test-main.h"
+
 #include "channel-test-support.h"
 #include "unix-connection.h"
 
@@ -303,5 +305,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestSyncServiceSim)
+LODESTAR_TEST_GUILESS_MAIN(TestSyncServiceSim)
 #include "test-sync-service-sim.moc"

@@ -1,5 +1,7 @@
 #include <QtTest>
 
+#include "test-main.h"
+
 #include "channel-test-support.h"
 #include "unix-connection.h"
 
@@ -118,5 +120,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestUnixConnection)
+LODESTAR_TEST_GUILESS_MAIN(TestUnixConnection)
 #include "test-unix-connection.moc"

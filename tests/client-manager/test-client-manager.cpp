@@ -1,5 +1,7 @@
 #include <QtTest>
 
+#include "test-main.h"
+
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -11,6 +13,7 @@
 #include "file-logger.h"
 #include "global-connecter.h"
 #include "modal-closer.h"
+#include "modal-rescue.h"
 #include "sim-process.h"
 #include "edit-connection-info-dialog.h"
 #include "wizard.h"
@@ -104,14 +107,6 @@ Json::Value statusReply()
     return reply;
 }
 
-// Closes a dialog when it goes out of scope, so a failed check cannot leave
-// a test hanging in the dialog's modal loop.
-struct RejectOnExit
-{
-    QDialog *dialog;
-    ~RejectOnExit() { dialog->reject(); }
-};
-
 bool messageBoxUp()
 {
     for (QWidget *widget : QApplication::topLevelWidgets())
@@ -137,6 +132,9 @@ class TestClientManager : public QObject
 private:
     AgentUiFixture fixture;
     std::unique_ptr<ClientManager> manager;
+    // Every test waits in loading cards, sheets, boxes or the edit dialog;
+    // with the simulator's round trips on a loaded machine, one may take long.
+    std::unique_ptr<ModalRescue> rescue;
 
     QString endpoint() const { return fixture.dataPath("service.sock"); }
 
@@ -173,10 +171,13 @@ private slots:
         previousHandler = qInstallMessageHandler(captureMessage);
     }
 
+    void init() { rescue = std::make_unique<ModalRescue>(60000); }
+
     void cleanup()
     {
         manager.reset();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        rescue.reset();
     }
 
     void cleanupTestCase()
@@ -299,7 +300,6 @@ private slots:
         QTimer::singleShot(0, this, [&] {
             auto *dialog = wizardWindow()->findChild<EditConnectionInfoDialog *>();
             QVERIFY(dialog);
-            const RejectOnExit guard{dialog};
             auto box = [dialog](const char *name) { return dialog->findChild<QLineEdit *>(name); };
             auto *ok = dialog->findChild<QPushButton *>("ok");
             QTRY_COMPARE(box("host")->text(), QStringLiteral("10.0.0.5"));
@@ -329,6 +329,7 @@ private slots:
             driven = true;
         });
         emit on<QLabel>("ldapServerOffline", "description")->linkActivated("editconn");
+        RETURN_IF_FAILED();
 
         QVERIFY(driven);
         QTRY_COMPARE(currentPage(), QStringLiteral("connected"));
@@ -369,7 +370,6 @@ private slots:
         QTimer::singleShot(0, this, [&] {
             auto *dialog = wizardWindow()->findChild<EditConnectionInfoDialog *>();
             QVERIFY(dialog);
-            const RejectOnExit guard{dialog};
             QTRY_COMPARE(dialog->findChild<QLineEdit *>("host")->text(), QStringLiteral("10.0.0.5"));
             dialog->findChild<QLineEdit *>("password")->setText(kPassword);
             dialog->findChild<QLineEdit *>("port")->setText(port);
@@ -379,6 +379,7 @@ private slots:
                 emit GlobalConnecter::getInstance()->sigQueryServiceUnavailable(&watching);
         });
         emit GlobalConnecter::getInstance()->sigOpenEditConnectionInfo();
+        RETURN_IF_FAILED();
 
         QTRY_VERIFY(settingsReplied);
         QVERIFY2(!shown.contains("connect") && !shown.contains("ldapInfo"), qPrintable(shown.join(", ")));
@@ -395,15 +396,16 @@ private slots:
         QTimer::singleShot(0, this, [&] {
             auto *dialog = wizardWindow()->findChild<EditConnectionInfoDialog *>();
             QVERIFY(dialog);
-            const RejectOnExit guard{dialog};
             auto *ok = dialog->findChild<QPushButton *>("ok");
             QTest::mouseClick(ok, Qt::LeftButton);
             QVERIFY(!ok->isEnabled());
             QTRY_VERIFY(ok->isEnabled());
             QVERIFY(dialog->findChild<QPushButton *>("cancel")->isEnabled());
             driven = true;
+            dialog->reject();
         });
         emit GlobalConnecter::getInstance()->sigOpenEditConnectionInfo();
+        RETURN_IF_FAILED();
         QVERIFY(driven);
     }
 
@@ -420,7 +422,6 @@ private slots:
         QTimer::singleShot(0, this, [&] {
             auto *dialog = wizardWindow()->findChild<EditConnectionInfoDialog *>();
             QVERIFY(dialog);
-            const RejectOnExit guard{dialog};
             auto box = [dialog](const char *name) { return dialog->findChild<QLineEdit *>(name); };
             box("host")->setText("10.0.0.5");
             box("basedn")->setText("dc=example,dc=corp,dc=local");
@@ -436,6 +437,7 @@ private slots:
             closedByItsReply = true;
         });
         emit GlobalConnecter::getInstance()->sigOpenEditConnectionInfo();
+        RETURN_IF_FAILED();
         QVERIFY(stayedBusy);
         QVERIFY(closedByItsReply);
     }
@@ -487,9 +489,9 @@ private slots:
         QSignalSpy failed(GlobalConnecter::getInstance(), &GlobalConnecter::sigQueryServiceFailed);
         startAgent(50, 30000, 50);
 
-        // Only against a hang: a loaded machine may be slow to get there.
-        QTimer::singleShot(60000, [] { QCoreApplication::exit(1); });
-        QCOMPARE(QCoreApplication::exec(), 0);
+        const int code = QCoreApplication::exec();
+        RETURN_IF_FAILED();
+        QCOMPARE(code, 0);
 
         QVERIFY(failed.count() >= 2);
         QCOMPARE(closer.seen.size(), 1);
@@ -498,5 +500,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestClientManager)
+LODESTAR_TEST_MAIN(TestClientManager)
 #include "test-client-manager.moc"

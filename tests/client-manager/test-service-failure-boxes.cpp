@@ -1,9 +1,12 @@
 #include <QtTest>
 
+#include "test-main.h"
+
 #include <QMessageBox>
 #include <QPushButton>
 
 #include "agent-ui-fixture.h"
+#include "modal-rescue.h"
 #include "service-failure-boxes.h"
 #include "services/image-manager.h"
 
@@ -39,6 +42,7 @@ SeenBox look(const std::function<void()> &run)
         }
     });
     poll.start(10);
+    const ModalRescue rescue;
     run();
     return seen;
 }
@@ -72,6 +76,7 @@ private slots:
         QFETCH(std::function<void()>, run);
         QFETCH(int, text);
         const SeenBox seen = look(run);
+        RETURN_IF_FAILED();
         QCOMPARE(seen.text, uiString(text));
         QCOMPARE(seen.icon, getGlobalImage("icon_warning", ImageManager::Normal).toImage());
         QVERIFY2(seen.buttonSize.height() >= 32, qPrintable(QString::number(seen.buttonSize.height())));
@@ -87,5 +92,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestServiceFailureBoxes)
+LODESTAR_TEST_MAIN(TestServiceFailureBoxes)
 #include "test-service-failure-boxes.moc"

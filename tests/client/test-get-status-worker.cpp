@@ -1,5 +1,7 @@
 #include <QtTest>
 
+#include "test-main.h"
+
 #include "get-status-worker.h"
 #include "global-connecter.h"
 #include "service-requests.h"
@@ -123,5 +125,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestGetStatusWorker)
+LODESTAR_TEST_GUILESS_MAIN(TestGetStatusWorker)
 #include "test-get-status-worker.moc"

@@ -1,5 +1,7 @@
 #include <QtTest>
 
+#include "test-main.h"
+
 #include "file-logger.h"
 #include "json-text.h"
 #include "reply-decoding.h"
@@ -359,5 +361,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestReplyDecoding)
+LODESTAR_TEST_GUILESS_MAIN(TestReplyDecoding)
 #include "test-reply-decoding.moc"

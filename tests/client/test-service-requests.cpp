@@ -1,5 +1,7 @@
 #include <QtTest>
 
+#include "test-main.h"
+
 #include "json-text.h"
 #include "service-requests.h"
 
@@ -39,5 +41,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestServiceRequests)
+LODESTAR_TEST_GUILESS_MAIN(TestServiceRequests)
 #include "test-service-requests.moc"

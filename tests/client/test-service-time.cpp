@@ -1,5 +1,7 @@
 #include <QtTest>
 
+#include "test-main.h"
+
 #include "service-time.h"
 
 #include <ctime>
@@ -53,5 +55,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestServiceTime)
+LODESTAR_TEST_GUILESS_MAIN(TestServiceTime)
 #include "test-service-time.moc"

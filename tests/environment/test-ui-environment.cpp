@@ -1,5 +1,7 @@
 #include <QtTest>
 
+#include "test-main.h"
+
 #include "startup.h"
 
 #include "services/image-manager.h"
@@ -130,5 +132,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestUiEnvironment)
+LODESTAR_TEST_MAIN(TestUiEnvironment)
 #include "test-ui-environment.moc"

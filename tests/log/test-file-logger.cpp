@@ -1,5 +1,7 @@
 #include <QtTest>
 
+#include "test-main.h"
+
 #include "file-logger.h"
 
 #include <thread>
@@ -192,5 +194,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestFileLogger)
+LODESTAR_TEST_GUILESS_MAIN(TestFileLogger)
 #include "test-file-logger.moc"

@@ -1,4 +1,6 @@
 #include <QtTest>
+
+#include "test-main.h"
 #include <QImageReader>
 #include <QLabel>
 #include <QLineEdit>
@@ -336,5 +338,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestProductLook)
+LODESTAR_TEST_MAIN(TestProductLook)
 #include "test-product-look.moc"

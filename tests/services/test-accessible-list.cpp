@@ -1,5 +1,7 @@
 #include <QtTest>
 
+#include "test-main.h"
+
 #include "services/accessible-list.h"
 
 #include <QLabel>
@@ -138,5 +140,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestAccessibleList)
+LODESTAR_TEST_MAIN(TestAccessibleList)
 #include "test-accessible-list.moc"

@@ -1,5 +1,7 @@
 #include <QtTest>
 
+#include "test-main.h"
+
 #include "debug-messages.h"
 
 #include "services/component-strings.h"
@@ -39,5 +41,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestComponentStrings)
+LODESTAR_TEST_GUILESS_MAIN(TestComponentStrings)
 #include "test-component-strings.moc"

@@ -1,5 +1,7 @@
 #include <QtTest>
 
+#include "test-main.h"
+
 #include "services/dpi-info.h"
 
 #include <QScreen>
@@ -7,7 +9,13 @@
 class TestDPIinfo : public QObject
 {
     Q_OBJECT
+private:
+    double measuredFactor = 0;
+
 private slots:
+    void initTestCase() { measuredFactor = DPIinfo::getInstance().getDPI(); }
+    void cleanup() { DPIinfo::getInstance().setDPI(measuredFactor); }
+
     void measuresThePrimaryScreen()
     {
         const QScreen *screen = QGuiApplication::primaryScreen();
@@ -88,5 +96,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestDPIinfo)
+LODESTAR_TEST_MAIN(TestDPIinfo)
 #include "test-dpi-info.moc"

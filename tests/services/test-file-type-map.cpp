@@ -1,5 +1,7 @@
 #include <QtTest>
 
+#include "test-main.h"
+
 #include "services/file-type-map.h"
 
 class TestFileTypeMap : public QObject
@@ -35,5 +37,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestFileTypeMap)
+LODESTAR_TEST_GUILESS_MAIN(TestFileTypeMap)
 #include "test-file-type-map.moc"

@@ -1,5 +1,7 @@
 #include <QtTest>
 
+#include "test-main.h"
+
 #include "debug-messages.h"
 
 #include "services/dpi-info.h"
@@ -261,5 +263,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestImageManager)
+LODESTAR_TEST_MAIN(TestImageManager)
 #include "test-image-manager.moc"

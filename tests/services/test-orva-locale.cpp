@@ -1,5 +1,7 @@
 #include <QtTest>
 
+#include "test-main.h"
+
 #include "services/orva-locale.h"
 
 #include <cstdio>
@@ -116,11 +118,14 @@ private slots:
 
 int main(int argc, char **argv)
 {
-    QCoreApplication app(argc, argv);
+    // A probe keeps the locale its parent gave it.
     if (qEnvironmentVariableIsSet(kProbeVariable)) {
+        QCoreApplication app(argc, argv);
         std::puts(qPrintable(OrvaLocale::getInstance().getDefaultLanguage()));
         return 0;
     }
+    setTestEnvironment();
+    QCoreApplication app(argc, argv);
     TestOrvaLocale test;
     return QTest::qExec(&test, argc, argv);
 }

@@ -1,5 +1,7 @@
 #include <QtTest>
 
+#include "test-main.h"
+
 #include "debug-messages.h"
 
 #include "services/dpi-info.h"
@@ -42,6 +44,14 @@ private slots:
     void initTestCase()
     {
         UIPathManager::getInstance().setPath("user_data_path", m_dir.filePath("user"));
+        initializeImages(m_dir.filePath("resource"));
+    }
+
+    // A test that moved the factor or the resource folder, and failed before
+    // it could put them back, must not hand them to the next.
+    void cleanup()
+    {
+        DPIinfo::getInstance().setDPI(1.0);
         initializeImages(m_dir.filePath("resource"));
     }
 
@@ -134,7 +144,6 @@ private slots:
         QCOMPARE(getStyleSheet("scaled", false), QString("\nmargin: 15px;\n"));
         QCOMPARE(getStyleSheet(QString("scaled"), false), QString("\nmargin: 15px;\n"));
         QCOMPARE(StyleManager::getInstance().getStyleSheet("scaled", true), QString("\nmargin: 10px;\n"));
-        DPIinfo::getInstance().setDPI(1.0);
     }
 
     void unknownKeyGivesEmptySheetAndWarning()
@@ -154,9 +163,8 @@ private slots:
         StyleManager::getInstance().initialize(
             {writeFile("share.stylesheet", "==share==\nimage: url(IMG_LOC/a.png); // note\nB")});
         QCOMPARE(getStyleSheet("share", true), QString("\nimage: url(//server/share/resource/images/a.png); B\n"));
-        initializeImages(m_dir.filePath("resource"));
     }
 };
 
-QTEST_MAIN(TestStyleManager)
+LODESTAR_TEST_MAIN(TestStyleManager)
 #include "test-style-manager.moc"

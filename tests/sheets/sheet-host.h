@@ -9,6 +9,8 @@
 
 #include <functional>
 
+#include "modal-rescue.h"
+
 // A shown, active window with a focusable widget of its own, made before any
 // sheet: what a sheet must keep the keyboard away from.
 class HostWindow : public QWidget
@@ -28,16 +30,14 @@ public:
     QLineEdit *behind;
 };
 
-// Runs the sheet with `action` done once its loop is up. A sheet the action
-// failed to end is ended with -2 rather than hanging the test program.
+// Runs the sheet with `action` done once its loop is up. A sheet that a
+// failed check in the action or the action itself left running is ended with
+// ModalRescue::kEnded rather than hanging the test program.
 template<class Sheet>
 int runWith(Sheet &sheet, const std::function<void()> &action)
 {
+    const ModalRescue rescue;
     QTimer::singleShot(0, &sheet, action);
-    QTimer rescue;
-    rescue.setSingleShot(true);
-    QObject::connect(&rescue, &QTimer::timeout, &sheet, [&sheet] { sheet.done(-2); });
-    rescue.start(10000);
     return sheet.exec();
 }
 

@@ -1,5 +1,7 @@
 #include <QtTest>
 
+#include "test-main.h"
+
 #include "services/component-strings.h"
 #include "services/dpi-info.h"
 #include "sheets/input-sheet.h"
@@ -165,5 +167,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestInputSheet)
+LODESTAR_TEST_MAIN(TestInputSheet)
 #include "test-input-sheet.moc"

@@ -1,5 +1,7 @@
 #include <QtTest>
 
+#include "test-main.h"
+
 #include "sheets/mask.h"
 
 #include <QPushButton>
@@ -143,5 +145,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestMask)
+LODESTAR_TEST_MAIN(TestMask)
 #include "test-mask.moc"

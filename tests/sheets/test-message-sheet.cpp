@@ -1,5 +1,7 @@
 #include <QtTest>
 
+#include "test-main.h"
+
 #include "services/component-strings.h"
 #include "services/dpi-info.h"
 #include "sheets/mask.h"
@@ -454,6 +456,7 @@ private slots:
     void windowDestroyedWhileTheSheetRuns()
     {
         auto *host = new HostWindow;
+        const ModalRescue rescue;
         QTimer::singleShot(0, host, [host] { delete host; });
         // Nothing may be left to wait for, and nothing deleted twice.
         showWarningMsg("Title", "The window goes away.", host);
@@ -486,6 +489,7 @@ private slots:
         QString shownText;
         bool onMask = false;
         int sheetWidth = 0;
+        const ModalRescue rescue;
         QTimer::singleShot(0, &host, [&] {
             auto *sheet = host.findChild<Sheet *>();
             QVERIFY(sheet);
@@ -508,6 +512,7 @@ private slots:
             showWarningMsg("Title", "Text", "More", page);
         else
             showUpgradingMsg("Title", "Text", page);
+        RETURN_IF_FAILED();
 
         QCOMPARE(ret, result);
         QVERIFY(onMask);
@@ -538,6 +543,7 @@ private slots:
 
         QString title;
         QStringList shownCaptions;
+        const ModalRescue rescue;
         QTimer::singleShot(0, [&] {
             auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
             QVERIFY(box);
@@ -558,11 +564,12 @@ private slots:
             ret = showConfirmMsgCustomBtn("Confirm title", "Text", MsgBoxCustomBtnText("Yes", "No"), nullptr);
         else
             showInfoMsg("Confirm title", "Text", nullptr);
+        RETURN_IF_FAILED();
         QCOMPARE(title, QString("Confirm title"));
         QCOMPARE(shownCaptions, captions);
         QCOMPARE(ret, result);
     }
 };
 
-QTEST_MAIN(TestMessageSheet)
+LODESTAR_TEST_MAIN(TestMessageSheet)
 #include "test-message-sheet.moc"

@@ -1,5 +1,7 @@
 #include <QtTest>
 
+#include "test-main.h"
+
 #include "services/dpi-info.h"
 #include "sheets/sheet.h"
 
@@ -100,5 +102,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestSheet)
+LODESTAR_TEST_MAIN(TestSheet)
 #include "test-sheet.moc"

@@ -1,5 +1,7 @@
 #include <QtTest>
 
+#include "test-main.h"
+
 #include "startup.h"
 
 #include "services/ui-path-manager.h"
@@ -122,5 +124,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestStartup)
+LODESTAR_TEST_GUILESS_MAIN(TestStartup)
 #include "test-startup.moc"

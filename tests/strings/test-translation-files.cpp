@@ -1,5 +1,7 @@
 #include <QtTest>
 
+#include "test-main.h"
+
 #include "ts-file.h"
 #include "ui-strings.h"
 
@@ -112,5 +114,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestTranslationFiles)
+LODESTAR_TEST_GUILESS_MAIN(TestTranslationFiles)
 #include "test-translation-files.moc"

@@ -1,5 +1,7 @@
 #include <QtTest>
 
+#include "test-main.h"
+
 #include "file-logger.h"
 #include "ts-file.h"
 #include "ui-strings.h"
@@ -116,5 +118,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestUiStrings)
+LODESTAR_TEST_GUILESS_MAIN(TestUiStrings)
 #include "test-ui-strings.moc"

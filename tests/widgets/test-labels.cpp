@@ -1,5 +1,7 @@
 #include <QtTest>
 
+#include "test-main.h"
+
 #include "widgets/clickable-label.h"
 #include "widgets/link-label.h"
 #include "widgets/orva-label.h"
@@ -159,5 +161,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestLabels)
+LODESTAR_TEST_MAIN(TestLabels)
 #include "test-labels.moc"

@@ -1,5 +1,7 @@
 #include <QtTest>
 
+#include "test-main.h"
+
 #include "widgets/orva-menu.h"
 
 #include <QScreen>
@@ -51,5 +53,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestOrvaMenu)
+LODESTAR_TEST_MAIN(TestOrvaMenu)
 #include "test-orva-menu.moc"

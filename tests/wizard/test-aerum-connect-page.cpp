@@ -1,5 +1,7 @@
 #include <QtTest>
 
+#include "test-main.h"
+
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -168,5 +170,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestAerumConnectPage)
+LODESTAR_TEST_MAIN(TestAerumConnectPage)
 #include "test-aerum-connect-page.moc"

@@ -1,5 +1,7 @@
 #include <QtTest>
 
+#include "test-main.h"
+
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -182,5 +184,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestEditConnectionInfoDialog)
+LODESTAR_TEST_MAIN(TestEditConnectionInfoDialog)
 #include "test-edit-connection-info-dialog.moc"

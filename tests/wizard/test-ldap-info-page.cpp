@@ -1,5 +1,7 @@
 #include <QtTest>
 
+#include "test-main.h"
+
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -194,5 +196,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestLdapInfoPage)
+LODESTAR_TEST_MAIN(TestLdapInfoPage)
 #include "test-ldap-info-page.moc"

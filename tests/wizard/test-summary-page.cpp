@@ -1,5 +1,7 @@
 #include <QtTest>
 
+#include "test-main.h"
+
 #include <QDesktopServices>
 #include <QLabel>
 #include <QPushButton>
@@ -53,7 +55,11 @@ private:
     }
 
 private slots:
-    void cleanup() { QFile::remove(fixture.dataPath("domain")); }
+    void cleanup()
+    {
+        QFile::remove(fixture.dataPath("domain"));
+        logInit(LogToNothing, "", "", 50, 1, kLogDefaultComponent);
+    }
 
     void portalAddressUsesTheFirstLineOnly()
     {
@@ -75,7 +81,6 @@ private slots:
         const QString text = QString::fromUtf8(log.readAll());
         QCOMPARE(text.count("getUrl: Open file"), 1);
         QVERIFY(text.contains(QRegularExpression("\\[ERROR\\]\\[summary-page\\.cpp:\\d+\\] getUrl: Open file .*domain failed")));
-        logInit(LogToNothing, "", "", 50, 1, kLogDefaultComponent);
     }
 
     void connectedShowsAtMostOneWarning_data()
@@ -165,5 +170,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestSummaryPage)
+LODESTAR_TEST_MAIN(TestSummaryPage)
 #include "test-summary-page.moc"

@@ -1,5 +1,7 @@
 #include <QtTest>
 
+#include "test-main.h"
+
 #include <QLabel>
 #include <QPointer>
 #include <QLineEdit>
@@ -7,6 +9,7 @@
 #include <QStackedWidget>
 
 #include "agent-ui-fixture.h"
+#include "modal-rescue.h"
 #include "aerum-connect-page.h"
 #include "aerum-loading-frame.h"
 #include "edit-connection-info-dialog.h"
@@ -130,9 +133,11 @@ private slots:
         QTest::keyClick(&wizard, Qt::Key_A);
         QVERIFY(wizard.isVisible());
 
+        const ModalRescue rescue;
         QTimer::singleShot(0, &wizard, [&wizard] { QTest::keyClick(&wizard, Qt::Key_Escape); });
-        QTimer::singleShot(10000, [] { QCoreApplication::exit(1); });
-        QCOMPARE(QCoreApplication::exec(), 0);
+        const int code = QCoreApplication::exec();
+        RETURN_IF_FAILED();
+        QCOMPARE(code, 0);
         QVERIFY(!wizard.isVisible());
     }
 
@@ -141,6 +146,7 @@ private slots:
         Wizard wizard;
         wizard.show();
         QVERIFY(QTest::qWaitForWindowExposed(&wizard));
+        const ModalRescue rescue;
         for (int run = 0; run < 2; ++run) {
             bool replyHandled = false;
             int cardsWhileWaiting = -1;
@@ -150,6 +156,7 @@ private slots:
                 replyHandled = true;
             });
             wizard.showLoading();
+            RETURN_IF_FAILED();
             QVERIFY(replyHandled);
             QCOMPARE(cardsWhileWaiting, 1);
             QVERIFY(visibleCards(wizard).isEmpty());
@@ -171,6 +178,7 @@ private slots:
         CloseCatcher closeCatcher;
         wizard.installEventFilter(&closeCatcher);
 
+        const ModalRescue rescue;
         QTimer::singleShot(0, &wizard, [&] {
             QTest::keyClick(next, Qt::Key_Space);
             QTest::keyClicks(ldapBox(wizard, "host"), "10.0.0.5");
@@ -178,6 +186,7 @@ private slots:
             emit wizard.sigConnectServiceDone();
         });
         wizard.showLoading();
+        RETURN_IF_FAILED();
 
         QCOMPARE(sent.count(), 0);
         QVERIFY(ldapBox(wizard, "host")->text().isEmpty());
@@ -200,6 +209,7 @@ private slots:
         Wizard wizard;
         wizard.show();
         QVERIFY(QTest::qWaitForWindowExposed(&wizard));
+        const ModalRescue rescue;
         QWidget *cardHost = nullptr;
         QWidget *activeDuringDialog = nullptr;
         QTimer::singleShot(0, &wizard, [&] {
@@ -215,6 +225,7 @@ private slots:
             wizard.acceptEditDialog();
         });
         wizard.openEditDialog();
+        RETURN_IF_FAILED();
 
         auto *dialog = wizard.findChild<EditConnectionInfoDialog *>();
         QCOMPARE(activeDuringDialog, dialog);
@@ -228,6 +239,7 @@ private slots:
             emit wizard.sigConnectServiceDone();
         });
         wizard.showLoading();
+        RETURN_IF_FAILED();
         QCOMPARE(laterHost, &wizard);
     }
 
@@ -273,5 +285,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestWizard)
+LODESTAR_TEST_MAIN(TestWizard)
 #include "test-wizard.moc"
