@@ -2,6 +2,7 @@
 // against the service simulator, beside a raw socket ping-pong of the same
 // bytes: what the channel's own layers cost on top of the socket.
 #include "channel-test-support.h"
+#include "service-simulator.h"
 #include "frame.h"
 #include "service-communicator.h"
 #include "unix-connection.h"
@@ -123,7 +124,7 @@ int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
     qRegisterMetaType<cmError>("cmError");
-    Simulator simulator;
+    ServiceSimulator simulator;
     if (!simulator.start()) {
         std::fprintf(stderr, "the simulator did not start\n");
         return 1;

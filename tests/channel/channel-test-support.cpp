@@ -3,7 +3,6 @@
 #include "connection.h"
 #include "file-logger.h"
 
-#include <QDeadlineTimer>
 #include <QFile>
 
 #include <json/reader.h>
@@ -17,11 +16,6 @@
 #include <unistd.h>
 
 namespace ChannelTest {
-
-namespace {
-// Only a safety net against a stuck child: no test expects to come near it.
-constexpr int kPatienceMs = 20000;
-} // namespace
 
 LogCapture::LogCapture() : path(dir.filePath("ui.txt"))
 {
@@ -136,53 +130,6 @@ int exchange(Connection &connection, const Json::Value &request, Json::Value *re
     const int got = connection.recv(received);
     *reply = got > 0 ? parseJson(received) : Json::Value();
     return got;
-}
-
-Simulator::Simulator(const QStringList &extra) : arguments(extra)
-{
-    process.setProgram(QStringLiteral(SYNC_SERVICE_SIM));
-    process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-}
-
-Simulator::~Simulator()
-{
-    if (process.state() != QProcess::NotRunning) {
-        process.terminate();
-        if (!process.waitForFinished(kPatienceMs))
-            process.kill();
-        process.waitForFinished();
-    }
-}
-
-bool Simulator::start()
-{
-    process.setArguments(QStringList{"--endpoint", endpoint(), "--data-dir", dataDir()} + arguments);
-    process.start();
-    return process.waitForStarted(kPatienceMs) && waitForOutput("listening on ", 0);
-}
-
-bool Simulator::command(const QString &line, const QString &answer)
-{
-    const int from = output().size();
-    process.write((line + '\n').toLocal8Bit());
-    return waitForOutput(answer.isEmpty() ? "ok: " + line + '\n' : answer, from);
-}
-
-QString Simulator::output()
-{
-    printed += QString::fromLocal8Bit(process.readAllStandardOutput());
-    return printed;
-}
-
-bool Simulator::waitForOutput(const QString &text, int from)
-{
-    const QDeadlineTimer deadline(kPatienceMs);
-    while (output().indexOf(text, from) < 0) {
-        if (deadline.hasExpired() || process.state() == QProcess::NotRunning)
-            return false;
-        process.waitForReadyRead(50);
-    }
-    return true;
 }
 
 } // namespace ChannelTest

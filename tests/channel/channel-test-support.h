@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QByteArray>
-#include <QProcess>
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
@@ -12,8 +11,8 @@
 
 class Connection;
 
-// Shared by the channel tests and benchmarks: a log file to read back, real
-// sockets, and the service simulator as a child process.
+// Shared by the channel tests and benchmarks: a log file to read back and
+// real sockets. The service simulator's driver is tests/support's.
 namespace ChannelTest {
 
 // Sends the process's log to a fresh file and reads it back.
@@ -58,30 +57,5 @@ Json::Value parseJson(const std::vector<char> &payload);
 // One framed request and its reply over `connection`: the reply's length
 // (or the failing result) and the parsed reply.
 int exchange(Connection &connection, const Json::Value &request, Json::Value *reply);
-
-// The service simulator, running in a temporary folder until destroyed.
-class Simulator
-{
-public:
-    explicit Simulator(const QStringList &arguments = {});
-    ~Simulator();
-
-    // Starts it and waits until it listens; false if it does not.
-    bool start();
-    // Sends a console command and waits for its answer: by default the "ok:" line.
-    bool command(const QString &line, const QString &answer = QString());
-    // Everything it printed so far.
-    QString output();
-    QString endpoint() const { return dir.filePath("service.sock"); }
-    QString dataDir() const { return dir.filePath("data"); }
-
-private:
-    bool waitForOutput(const QString &text, int from);
-
-    QTemporaryDir dir;
-    QStringList arguments;
-    QProcess process;
-    QString printed;
-};
 
 } // namespace ChannelTest

@@ -3,6 +3,7 @@
 #include "test-main.h"
 
 #include "channel-test-support.h"
+#include "service-simulator.h"
 #include "frame.h"
 #include "service-communicator.h"
 
@@ -136,7 +137,7 @@ private slots:
     void missingServiceIsUnavailableAndTheNextRequestOpensAgain()
     {
         const LogCapture log;
-        Simulator simulator;
+        ServiceSimulator simulator;
         qputenv("LODESTAR_SERVICE_ENDPOINT", simulator.endpoint().toLocal8Bit());
         Channel channel;
         QObject asker;
@@ -157,7 +158,7 @@ private slots:
     void serviceClosingAfterEachReplyCostsOneFailedExchange()
     {
         const LogCapture log;
-        Simulator simulator({"--fault", "close-after-reply"});
+        ServiceSimulator simulator({"--fault", "close-after-reply"});
         QVERIFY(simulator.start());
         qputenv("LODESTAR_SERVICE_ENDPOINT", simulator.endpoint().toLocal8Bit());
         Channel channel;
@@ -173,7 +174,7 @@ private slots:
     void replyThatIsNotJsonFailsAndKeepsTheConnection()
     {
         const LogCapture log;
-        Simulator simulator({"--fault", "not-json"});
+        ServiceSimulator simulator({"--fault", "not-json"});
         QVERIFY(simulator.start());
         qputenv("LODESTAR_SERVICE_ENDPOINT", simulator.endpoint().toLocal8Bit());
         Channel channel;
@@ -227,7 +228,7 @@ private slots:
 
     void quickRequestsAreAnsweredInOrderToTheirSenders()
     {
-        Simulator simulator;
+        ServiceSimulator simulator;
         QVERIFY(simulator.start());
         qputenv("LODESTAR_SERVICE_ENDPOINT", simulator.endpoint().toLocal8Bit());
         Channel channel;
@@ -250,7 +251,7 @@ private slots:
         const QString setpriv = QStandardPaths::findExecutable("setpriv");
         if (setpriv.isEmpty())
             QSKIP("setpriv is not installed");
-        Simulator simulator({"--owner-only"});
+        ServiceSimulator simulator({"--owner-only"});
         const QString folder = QFileInfo(simulator.endpoint()).path();
         QVERIFY(QFile::setPermissions(folder, QFile::permissions(folder) | QFile::ExeOther | QFile::ReadOther));
         QVERIFY(simulator.start());

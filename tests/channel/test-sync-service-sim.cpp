@@ -3,6 +3,7 @@
 #include "test-main.h"
 
 #include "channel-test-support.h"
+#include "service-simulator.h"
 #include "unix-connection.h"
 
 using namespace ChannelTest;
@@ -80,7 +81,7 @@ class TestSyncServiceSim : public QObject
 {
     Q_OBJECT
 private:
-    Simulator shared{{"--connect-key", kKey}};
+    ServiceSimulator shared{{"--connect-key", kKey}};
 
 private slots:
     void initTestCase() { QVERIFY(shared.start()); }
@@ -116,7 +117,7 @@ private slots:
 
     void configureRegisterApproveAndTheStatusVariants()
     {
-        Simulator simulator({"--connect-key", kKey});
+        ServiceSimulator simulator({"--connect-key", kKey});
         QVERIFY(simulator.start());
         Client client(simulator.endpoint());
 
@@ -193,7 +194,7 @@ private slots:
 
     void approvesByItselfWhenAsked()
     {
-        Simulator simulator({"--connect-key", kKey, "--approve-after", "0"});
+        ServiceSimulator simulator({"--connect-key", kKey, "--approve-after", "0"});
         QVERIFY(simulator.start());
         Client client(simulator.endpoint());
         QVERIFY(client.ask(ldapSettings())["success"].asBool());
@@ -203,7 +204,7 @@ private slots:
 
     void writesTheDomainFile()
     {
-        Simulator simulator({"--portal-host", "portal.example.net"});
+        ServiceSimulator simulator({"--portal-host", "portal.example.net"});
         QVERIFY(simulator.start());
         QFile domain(QDir(simulator.dataDir()).filePath("domain"));
         QVERIFY(domain.open(QIODevice::ReadOnly));
@@ -228,7 +229,7 @@ private slots:
         QFETCH(QString, fault);
         QFETCH(QString, first);
         QFETCH(bool, secondWorks);
-        Simulator simulator({"--fault", fault});
+        ServiceSimulator simulator({"--fault", fault});
         QVERIFY(simulator.start());
         // A silent service is given up after a few waits instead of 18 seconds.
         Client client(simulator.endpoint(), fault == "never-reply" ? 3 : Frame::kDefaultMaxWaits);

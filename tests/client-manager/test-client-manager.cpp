@@ -14,7 +14,7 @@
 #include "global-connecter.h"
 #include "modal-closer.h"
 #include "modal-rescue.h"
-#include "sim-process.h"
+#include "service-simulator.h"
 #include "edit-connection-info-dialog.h"
 #include "wizard.h"
 
@@ -138,11 +138,11 @@ private:
 
     QString endpoint() const { return fixture.dataPath("service.sock"); }
 
-    std::unique_ptr<SimProcess> startSimulator(const QStringList &extraArguments = {})
+    std::unique_ptr<ServiceSimulator> startSimulator(const QStringList &extraArguments = {})
     {
-        auto sim = std::make_unique<SimProcess>(endpoint(), fixture.dataPath("sim"),
-                                                QStringList{"--connect-key", kConnectKey} + extraArguments);
-        return sim->started() ? std::move(sim) : nullptr;
+        auto sim = std::make_unique<ServiceSimulator>(ServiceSimulator::Place{endpoint(), fixture.dataPath("sim")},
+                                                      QStringList{"--connect-key", kConnectKey} + extraArguments);
+        return sim->start() ? std::move(sim) : nullptr;
     }
 
     void startAgent(int retryDelayMs = 2000, qint64 quietWindowMs = 30000, int pollIntervalMs = 100)
@@ -152,7 +152,7 @@ private:
     }
 
     // Form, connect key and approval, as a new administrator goes through them.
-    void walkToConnected(SimProcess &sim)
+    void walkToConnected(ServiceSimulator &sim)
     {
         QTRY_COMPARE(currentPage(), QStringLiteral("ldapInfo"));
         fillLdapForm("10.0.0.5", kPassword);
@@ -262,7 +262,7 @@ private slots:
         QVERIFY(hostAtReset.isEmpty());
         QTRY_COMPARE(currentPage(), QStringLiteral("ldapInfo"));
         QVERIFY(on<QLineEdit>("ldapInfo", "host")->text().isEmpty());
-        QVERIFY(sim->ask("status", "has_config: no"));
+        QVERIFY(sim->command("status", "has_config: no"));
     }
 
     void requestErrorShowsTheSheetThenTheForm()
