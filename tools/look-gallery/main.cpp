@@ -66,6 +66,7 @@ int main(int argc, char *argv[])
     QFile domain(userData.filePath("domain"));
     if (domain.open(QIODevice::WriteOnly))
         domain.write("portal.example\n");
+    domain.close();
     UIPathManager::getInstance().setPath("resource_path", resources);
     UIPathManager::getInstance().setPath("user_data_path", userData.path());
     // Before the images load: they are scaled once, with the factor of the moment.
