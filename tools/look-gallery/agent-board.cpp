@@ -2,145 +2,161 @@
 
 #include "gallery-parts.h"
 
-#include "services/dpi-info.h"
-#include "services/image-manager.h"
+#include "service-time.h"
+#include "ui-strings.h"
+#include "wizard-codes.h"
+#include "wizard.h"
+
 #include "services/style-manager.h"
+#include "sheets/mask.h"
 #include "sheets/message-sheet.h"
 
-#include <QComboBox>
+#include <QApplication>
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
+#include <QTimer>
 
 namespace {
 
-QLabel *statusImage(const char *name)
+// Sample data, as the administrator or the service would fill it in.
+const char *const kHost = "10.0.4.21";
+const char *const kBaseDn = "dc=example,dc=corp,dc=local";
+const char *const kBindDn = "cn=administrator,dc=example,dc=corp,dc=local";
+const char *const kPort = "389";
+const char *const kServerName = "DC-01";
+const char *const kConnectKey = "DEMO-CONNECT-KEY";
+const char *const kLastConnect = "1796470200"; // seconds, as the service reports a time
+
+struct Screen
 {
-    auto *image = new QLabel;
-    const int side = int(120 * DPIinfo::getInstance().getDPI() * DPIinfo::getInstance().getDPR());
-    image->setPixmap(getGlobalImage(name, ImageManager::Normal)
-                         .scaled(side, side, Qt::KeepAspectRatio, Qt::SmoothTransformation));
-    image->setFixedSize(px(120), px(120));
-    image->setAlignment(Qt::AlignCenter);
-    return image;
+    const char *caption;
+    QPixmap picture;
+};
+
+// The window as it stands once pending layouts and paints are done.
+QPixmap snapshot(QWidget *window)
+{
+    QApplication::processEvents();
+    return window->grab();
 }
 
-QLabel *centred(QLabel *label, int width)
+// Runs `wait`, which returns only from an event loop of its own, and does
+// `inside` from within that loop; `inside` must end the wait.
+template <typename Wait, typename Inside>
+void fromInside(QObject *context, Wait wait, Inside inside)
 {
-    label->setAlignment(Qt::AlignCenter);
-    label->setWordWrap(true);
-    label->setFixedWidth(px(width));
-    return label;
+    QTimer::singleShot(0, context, inside);
+    wait();
 }
 
-QWidget *statusPage()
+// Fills the box the page names `objectName`, which then has the focus, as
+// after typing.
+void typeInto(QWidget *window, const char *objectName, const QString &text)
 {
-    auto *page = new QWidget;
-    auto *layout = new QVBoxLayout(page);
+    if (auto *edit = window->findChild<QLineEdit *>(objectName)) {
+        edit->setText(text);
+        edit->setFocus();
+    }
+}
+
+// The warning sheet as the client manager lays it over the window.
+QPixmap underWarningSheet(Wizard &wizard, int message)
+{
+    OrvaMessageSheet sheet(OrvaMessageSheet::Warning, &wizard, true);
+    sheet.setStyleSheet(getStyleSheet("message_sheet_warning", false));
+    sheet.setFixedSize(px(480), px(176));
+    sheet.setText(uiString(message));
+    OrvaMask::createMask(&sheet, &wizard, OrvaMask::dimColor());
+    sheet.showSheet();
+    const QPixmap picture = snapshot(&wizard);
+    sheet.quit();
+    return picture;
+}
+
+QPixmap underLoadingCard(Wizard &wizard)
+{
+    QPixmap picture;
+    fromInside(
+        &wizard, [&] { wizard.showLoading(); },
+        [&] {
+            picture = snapshot(&wizard);
+            emit wizard.sigConnectServiceDone();
+        });
+    return picture;
+}
+
+// The edit dialog is a window of its own, centred over the wizard.
+QPixmap underEditDialog(Wizard &wizard)
+{
+    QPixmap picture = snapshot(&wizard);
+    fromInside(
+        &wizard, [&] { wizard.openEditDialog(); },
+        [&] {
+            wizard.setEditDialogInfo(kHost, kBaseDn, kBindDn, kPort, false);
+            wizard.showEditDialogWarning(LdapField::Password);
+            QApplication::processEvents();
+            QWidget *dialog = wizard.activeWindow();
+            // Around its card the dialog is see-through: only the card and
+            // its shadow land on the window.
+            const QPoint centred((picture.width() - dialog->width()) / 2, (picture.height() - dialog->height()) / 2);
+            dialog->render(&picture, centred, QRegion(), QWidget::DrawChildren);
+            wizard.acceptEditDialog();
+        });
+    return picture;
+}
+
+QList<Screen> agentScreens()
+{
+    // Sized and shown as the client manager does it.
+    Wizard wizard;
+    wizard.setFixedSize(px(Wizard::kDesignWidth), px(Wizard::kDesignHeight));
+    wizard.show();
+    QApplication::setActiveWindow(&wizard);
+    const QString lastConnect = formatServiceTime(kLastConnect);
+    QList<Screen> screens;
+
+    wizard.showInitPage();
+    screens.append({"Initialisation", snapshot(&wizard)});
+
+    wizard.showLdapInfoPage(true, LdapField::BaseDn);
+    typeInto(&wizard, "host", kHost);
+    screens.append({"LDAP form, base DN rejected", snapshot(&wizard)});
+    screens.append({"Waiting for the service", underLoadingCard(wizard)});
+    screens.append({"Request failed", underWarningSheet(wizard, UiText::ErrLdapAuthFailed)});
+
+    wizard.showConnectPage(false, ConnectField::Count);
+    typeInto(&wizard, "serverDisplayName", kServerName);
+    typeInto(&wizard, "connectKey", kConnectKey);
+    wizard.showConnectPage(true, ConnectField::ConnectKey);
+    screens.append({"Connect page, key refused", snapshot(&wizard)});
+
+    wizard.showSummary(SummaryVariant::ApprovalRequired, QString(), false, false);
+    screens.append({"Approval required", snapshot(&wizard)});
+    wizard.showSummary(SummaryVariant::Connected, QString(), true, false);
+    screens.append({"Connected, quota exceeded", snapshot(&wizard)});
+    wizard.showSummary(SummaryVariant::Disconnected, lastConnect, false, false);
+    screens.append({"Disconnected", snapshot(&wizard)});
+    wizard.showSummary(SummaryVariant::LdapServerOffline, lastConnect, false, false);
+    screens.append({"LDAP server unreachable", snapshot(&wizard)});
+    screens.append({"Edit dialog, password rejected", underEditDialog(wizard)});
+    return screens;
+}
+
+QWidget *framed(const Screen &screen)
+{
+    auto *cell = new QWidget;
+    auto *layout = new QVBoxLayout(cell);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(px(12));
-    auto *images = new QHBoxLayout;
-    for (const char *name : {"status_m_init", "status_m_done", "status_m_staged", "status_m_offline"})
-        images->addWidget(statusImage(name));
-    layout->addLayout(images);
-    layout->addWidget(centred(styled(new QLabel("Connected!"), "summary_success_info"), 520), 0, Qt::AlignHCenter);
-    layout->addWidget(centred(styled(new QLabel("This server is connected to Aerum Identity. Go to the "
-                                                "<a style=\"color:#00A282; text-decoration:none;\" href=\"#\">"
-                                                "Aerum Identity admin portal</a> to assign domain users access."),
-                                     "welcome_description"),
-                              520),
-                      0, Qt::AlignHCenter);
-    layout->addWidget(centred(styled(new QLabel("Your Aerum Identity is in restricted mode. To resume the connection, "
-                                                "adjust your quotas in the admin portal."),
-                                     "welcome_warning"),
-                              520),
-                      0, Qt::AlignHCenter);
-    return page;
-}
-
-QString required(const char *text)
-{
-    return QString("%1:<span style=\"color:red;\">*</span>").arg(text);
-}
-
-QLineEdit *field(const char *key, const QString &text, const QString &placeholder)
-{
-    auto *edit = styled(new QLineEdit(text), key);
-    edit->setPlaceholderText(placeholder);
-    edit->setFixedSize(px(314), px(32));
-    return edit;
-}
-
-QWidget *form(QLineEdit **focusTarget)
-{
-    auto *form = new QWidget;
-    auto *grid = new QGridLayout(form);
-    grid->setContentsMargins(0, 0, 0, 0);
-    grid->setHorizontalSpacing(px(34));
-    grid->setVerticalSpacing(px(6));
-    grid->addWidget(styled(new QLabel("Connect to LDAP server"), "welcome_title"), 0, 0, 1, 2, Qt::AlignHCenter);
-    const struct { const char *label; const char *key; const char *text; const char *placeholder; } rows[] = {
-        {"LDAP local IP", "ldap_info_edit", "10.0.4.21", "192.168.1.10"},
-        {"Base DN", "edit_warn", "", "dc=example,dc=corp,dc=local"},
-        {"Bind DN", "ldap_info_edit", "", "cn=administrator,dc=test,dc=us"},
-    };
-    int row = 1;
-    for (const auto &entry : rows) {
-        auto *label = styled(new QLabel(required(entry.label)), "ldap_info_label");
-        label->setFixedSize(px(160), px(32));
-        grid->addWidget(label, row, 0);
-        auto *edit = field(entry.key, entry.text, entry.placeholder);
-        grid->addWidget(edit, row++, 1);
-        // The first field shows the focus look.
-        if (!*focusTarget)
-            *focusTarget = edit;
-        if (QString(entry.key) == "edit_warn") {
-            auto *warning = styled(new QLabel("This field is required."), "warning_label");
-            warning->adjustSize();
-            warning->setFixedHeight(px(32));
-            grid->addWidget(warning, row++, 1, Qt::AlignLeft);
-        }
-    }
-    auto *protocol = styled(new QComboBox, "protocol_combobox");
-    protocol->addItems({"  LDAP", "  LDAPS"});
-    protocol->setFixedSize(px(314), px(32));
-    auto *protocolLabel = styled(new QLabel(required("Protocol")), "ldap_info_label");
-    protocolLabel->setFixedSize(px(160), px(32));
-    grid->addWidget(protocolLabel, row, 0);
-    grid->addWidget(protocol, row++, 1);
-
-    auto *buttons = new QHBoxLayout;
-    buttons->setSpacing(px(12));
-    buttons->addStretch(1);
-    for (const auto &[text, key] : {std::pair{"Back", "aerum_button_grey"}, std::pair{"Next", "aerum_button"}}) {
-        auto *button = styled(new QPushButton(text), key);
-        button->setFixedSize(px(125), px(36));
-        buttons->addWidget(button);
-    }
-    buttons->addStretch(1);
-    grid->setRowMinimumHeight(row++, px(10));
-    grid->addLayout(buttons, row, 0, 1, 2);
-    return form;
-}
-
-// The window behind a sheet, as the mask dims it.
-QWidget *warningSheet()
-{
-    auto *window = new QWidget;
-    window->setFixedSize(px(560), px(250));
-    QPalette palette = window->palette();
-    palette.setColor(QPalette::Window, QColor(235, 235, 235));
-    window->setPalette(palette);
-    window->setAutoFillBackground(true);
-    auto *sheet = new OrvaMessageSheet(OrvaMessageSheet::Warning,
-                                       "Unable to connect to the LDAP server. Make sure you have Internet access "
-                                       "and the correct LDAP information.",
-                                       window);
-    sheet->setStyleSheet(getStyleSheet("message_sheet_warning", false));
-    sheet->setFixedSize(px(480), px(176));
-    sheet->move((window->width() - sheet->width()) / 2, (window->height() - sheet->height()) / 2);
-    return window;
+    layout->setSpacing(px(4));
+    layout->addWidget(caption(screen.caption));
+    auto *picture = new QLabel;
+    picture->setPixmap(screen.picture);
+    // One pixel of the gallery's own, so the white window shows its edge.
+    picture->setStyleSheet("QLabel { border: 1px solid #C8D2DC; }");
+    picture->setFixedSize(screen.picture.size() + QSize(2, 2));
+    layout->addWidget(picture);
+    return cell;
 }
 
 } // namespace
@@ -148,15 +164,13 @@ QWidget *warningSheet()
 QWidget *createAgentBoard()
 {
     auto *board = new QWidget;
-    auto *layout = new QVBoxLayout(board);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(px(16));
-    layout->addWidget(heading("Agent"));
-    layout->addWidget(statusPage());
-    QLineEdit *focused = nullptr;
-    layout->addWidget(form(&focused), 0, Qt::AlignHCenter);
-    layout->addWidget(warningSheet(), 0, Qt::AlignHCenter);
-    layout->addStretch(1);
-    focused->setObjectName("focused");
+    auto *grid = new QGridLayout(board);
+    grid->setContentsMargins(0, 0, 0, 0);
+    grid->setHorizontalSpacing(px(32));
+    grid->setVerticalSpacing(px(20));
+    grid->addWidget(heading("Agent"), 0, 0, 1, 2);
+    const QList<Screen> screens = agentScreens();
+    for (int i = 0; i < screens.size(); ++i)
+        grid->addWidget(framed(screens[i]), 1 + i / 2, i % 2);
     return board;
 }

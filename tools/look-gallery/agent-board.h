@@ -2,7 +2,7 @@
 
 class QWidget;
 
-// Samples of the agent's own sheets: a status page, a form with a focused
-// and a rejected field, the protocol choice, the page buttons, and the
-// warning sheet laid over a dimmed window with its shadow frame.
+// The agent's window as its own code builds it, one picture per state: the
+// pages with their warnings, the loading card, the warning sheet and the
+// edit dialog, in the language and at the DPI factor set up beforehand.
 QWidget *createAgentBoard();

@@ -29,7 +29,7 @@ int main(int argc, char **argv)
     QLoggingCategory::setFilterRules(QStringLiteral("debug.message=false"));
     setupPaths();
     suppressCriticalErrorBoxes();
-    app.setStyleSheet(QStringLiteral("QLabel { color: #505A64; }"));
+    app.setStyleSheet(QString::fromLatin1(kApplicationStyleSheet));
     QCoreApplication::setAttribute(Qt::AA_UseHighDpiPixmaps);
 
     const QString logFile = UIPathManager::getInstance().getPath("log_path") + "/ui.txt";
