@@ -2,11 +2,11 @@
 
 #include "connection.h"
 #include "file-logger.h"
+#include "json-message.h"
 
 #include <QDeadlineTimer>
 #include <QFile>
 
-#include <json/reader.h>
 #include <json/writer.h>
 
 #include <cerrno>
@@ -121,8 +121,7 @@ std::vector<char> compactJson(const Json::Value &value)
 Json::Value parseJson(const std::vector<char> &payload)
 {
     Json::Value value;
-    if (!Json::Reader().parse(std::string(payload.begin(), payload.end()), value, false))
-        return Json::Value();
+    JsonMessage::parse(payload.data(), payload.data() + payload.size(), value);
     return value;
 }
 

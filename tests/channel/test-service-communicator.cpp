@@ -23,6 +23,12 @@ struct Outcome
     cmError error = cmNoError;
 };
 
+// JSON arrays nested `depth` deep: "[[[...]]]".
+QByteArray nested(int depth)
+{
+    return QByteArray(depth, '[') + QByteArray(depth, ']');
+}
+
 Json::Value request(const char *action)
 {
     Json::Value value;
@@ -194,12 +200,19 @@ private slots:
         // Such a reply cannot carry the request's action; setting one would throw.
         QTest::newRow("JSON array") << QByteArray("[1,2]") << int(Outcome::Failed) << false;
         QTest::newRow("JSON string") << QByteArray("\"ok\"") << int(Outcome::Failed) << false;
+        // JsonCpp throws on nesting this deep; it used to end the agent from the worker thread.
+        QTest::newRow("5000 nested arrays") << nested(5000) << int(Outcome::Failed) << false;
+        QTest::newRow("5000 nested arrays as data")
+            << "{\"success\":true,\"data\":" + nested(5000) + "}" << int(Outcome::Failed) << false;
+        QTest::newRow("nesting a reply may have")
+            << "{\"success\":true,\"data\":" + nested(30) + "}" << int(Outcome::Done) << true;
     }
     void replies()
     {
         QFETCH(QByteArray, reply);
         QFETCH(int, kind);
         QFETCH(bool, success);
+        const LogCapture log;
         ScriptedPeer peer(reply);
         qputenv("LODESTAR_SERVICE_ENDPOINT", peer.path().toLocal8Bit());
         Channel channel;
@@ -216,6 +229,8 @@ private slots:
             QCOMPARE(QString::fromStdString(outcome.response["action"].asString()), QString("get_ldap_info"));
             QCOMPARE(outcome.response["success"].asBool(), success);
         }
+        // One line for each failed exchange, nothing for a good one.
+        QCOMPARE(log.text().count('\n'), kind == Outcome::Failed ? 2 : 0);
     }
 
     void quickRequestsAreAnsweredInOrderToTheirSenders()
