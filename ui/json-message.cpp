@@ -3,11 +3,26 @@
 #include "file-logger.h"
 
 #include <json/reader.h>
+#include <json/writer.h>
 
 #include <algorithm>
 #include <memory>
 
 namespace JsonMessage {
+
+std::string write(const Json::Value &value)
+{
+    const std::string text = Json::FastWriter().write(value);
+    std::string escaped;
+    escaped.reserve(text.size());
+    for (const char c : text) {
+        if (c == '^')
+            escaped += "\\u005e";
+        else
+            escaped += c;
+    }
+    return escaped;
+}
 
 bool parse(const char *begin, const char *end, Json::Value &value)
 {

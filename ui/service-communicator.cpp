@@ -5,8 +5,6 @@
 #include "json-message.h"
 #include "platform-paths.h"
 
-#include <json/writer.h>
-
 #include <cerrno>
 
 ServiceCommunicator::ServiceCommunicator(QObject *parent) : QObject(parent)
@@ -40,7 +38,7 @@ void ServiceCommunicator::slotQueryService(const QObject *sender, Json::Value re
 
 cmError ServiceCommunicator::queryService(const Json::Value &request, Json::Value &response)
 {
-    const std::string payload = Json::FastWriter().write(request);
+    const std::string payload = JsonMessage::write(request);
 
     if (!pipe.isOpen()) {
         const cmError opened = pipe.open(PlatformPaths::serviceEndpoint());

@@ -7,8 +7,6 @@
 #include <QDeadlineTimer>
 #include <QFile>
 
-#include <json/writer.h>
-
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
@@ -114,7 +112,7 @@ std::vector<char> bytes(const QByteArray &text)
 
 std::vector<char> compactJson(const Json::Value &value)
 {
-    const std::string text = Json::FastWriter().write(value);
+    const std::string text = JsonMessage::write(value);
     return std::vector<char>(text.begin(), text.end());
 }
 

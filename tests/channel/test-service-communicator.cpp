@@ -3,6 +3,7 @@
 #include "channel-test-support.h"
 #include "frame.h"
 #include "service-communicator.h"
+#include "service-requests.h"
 
 #include <QThread>
 
@@ -248,6 +249,27 @@ private slots:
         QVERIFY(channel.outcomes[0].response["data"].isMember("device_status"));
         QCOMPARE(channel.outcomes[1].sender, &second);
         QCOMPARE(QString::fromStdString(channel.outcomes[1].response["action"].asString()), QString("get_ldap_info"));
+    }
+
+    // Written as it was typed, the marker cut the request short: the service
+    // answered its two halves, and every later reply came one request late.
+    void textHoldingTheEndMarkerTravelsWhole()
+    {
+        Simulator simulator;
+        QVERIFY(simulator.start());
+        qputenv("LODESTAR_SERVICE_ENDPOINT", simulator.endpoint().toLocal8Bit());
+        Channel channel;
+        const QString host = QString("dc01%1.example.com").arg(Frame::kEndMarker);
+        channel.ask(setLdapInfoRequest(host, "dc=example", "cn=admin", "pass^^2552*1814^^word", "389", false));
+        channel.ask(request("get_ldap_info"));
+        channel.ask(request("get_connection_status"));
+        QTRY_COMPARE(channel.outcomes.size(), std::size_t(3));
+        for (const Outcome &outcome : channel.outcomes) {
+            QCOMPARE(outcome.kind, Outcome::Done);
+            QVERIFY(outcome.response["success"].asBool());
+        }
+        QCOMPARE(QString::fromStdString(channel.outcomes[1].response["data"]["host"].asString()), host);
+        QVERIFY(channel.outcomes[2].response["data"]["has_config"].asBool());
     }
 
     // Root connects to any socket, so the refusal needs a client run as another user.

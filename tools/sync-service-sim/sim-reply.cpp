@@ -4,8 +4,6 @@
 #include "sim-output.h"
 #include "simulated-service.h"
 
-#include <json/writer.h>
-
 QByteArray simReply(SimulatedService &service, const SimOptions &options, const QByteArray &request)
 {
     // Text that does not parse stays a null request, which the service refuses.
@@ -23,5 +21,5 @@ QByteArray simReply(SimulatedService &service, const SimOptions &options, const 
         reply["data"] = Json::Value(Json::objectValue);
         reply["data"]["reason"] = "";
     }
-    return QByteArray::fromStdString(Json::FastWriter().write(reply));
+    return QByteArray::fromStdString(JsonMessage::write(reply));
 }
