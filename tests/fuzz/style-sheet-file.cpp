@@ -31,10 +31,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         FUZZ_CHECK(!key.isEmpty());
         FUZZ_CHECK(!key.contains(QLatin1Char('=')) && !key.contains(QLatin1Char(' ')) && !key.contains(QLatin1Char('\n')));
         FUZZ_CHECK(sheet.isEmpty() || sheet.startsWith(QLatin1Char('\n')));
-        for (const QString &part : {key, sheet}) {
-            FUZZ_CHECK(!part.contains(QLatin1String("//")));
-            FUZZ_CHECK(!part.contains(QLatin1String("IMG_LOC")));
-        }
+        // Not checked in keys: taking out the "=" of "==/=/==" leaves "//".
+        FUZZ_CHECK(!sheet.contains(QLatin1String("//")));
+        FUZZ_CHECK(!sheet.contains(QLatin1String("IMG_LOC")));
         for (const QString &line : sheet.split(QLatin1Char('\n')))
             FUZZ_CHECK(!isHeader(line));
     }
