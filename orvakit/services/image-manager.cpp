@@ -2,12 +2,11 @@
 
 #include "services/debug-message.h"
 #include "services/dpi-info.h"
+#include "services/image-list.h"
 #include "services/ui-path-manager.h"
 
 #include <QDir>
 #include <QFile>
-#include <QJsonArray>
-#include <QJsonDocument>
 #include <QSaveFile>
 
 namespace {
@@ -30,22 +29,22 @@ void ImageManager::initialize(InitializeType mode)
     m_tempImageFolder = paths.getPath("user_data_path") + "/tmp_images";
     QDir().mkpath(m_tempImageFolder);
 
-    const QJsonObject list = readJson();
-    for (const QJsonValue &name : list.value("images").toArray())
-        parseJson(name.toString());
-    for (const QJsonValue &name : list.value("tmp_images").toArray())
-        prepareTempImage(name.toString().remove(QLatin1Char(' ')));
+    const ImageList list = readJson();
+    for (const QString &name : list.images)
+        parseJson(name);
+    for (const QString &name : list.tempImages)
+        prepareTempImage(name);
 
     if (m_mode == Eager)
         prepareImages();
 }
 
-QJsonObject ImageManager::readJson() const
+ImageList ImageManager::readJson() const
 {
     QFile file(UIPathManager::getInstance().getPath("resource_path") + "/images.json");
     if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
-        return QJsonObject();
-    return QJsonDocument::fromJson(file.readAll()).object();
+        return ImageList();
+    return readImageList(file.readAll());
 }
 
 void ImageManager::parseJson(const QString &name)

@@ -2,12 +2,13 @@
 
 #include "orvakit_export.h"
 
-#include <QJsonObject>
 #include <QMap>
 #include <QPixmap>
 #include <QString>
 
 #include <array>
+
+struct ImageList;
 
 // Hands out the UI's pixmaps by name and state, scaled for the screen. The
 // files lie in "<resource_path>/images", drawn at four times their design
@@ -47,7 +48,7 @@ private:
 
     ImageManager() = default;
 
-    QJsonObject readJson() const;
+    ImageList readJson() const;
     void parseJson(const QString &name);
     void prepareImages();
     // Loads and scales all four states; in lazy mode at a name's first request.

@@ -3,9 +3,9 @@
 #include "services/debug-message.h"
 #include "services/dpi-info.h"
 #include "services/image-manager.h"
+#include "services/style-sheet-file.h"
 
 #include <QFile>
-#include <QRegularExpression>
 
 namespace {
 
@@ -25,36 +25,6 @@ QString readFiles(const std::vector<QString> &files)
     return buffer;
 }
 
-void removeComments(QString &buffer)
-{
-    // Lazy, and "." stops at line ends: a "/* */" comment ends on its own
-    // line, and a "//" comment takes its line break with it.
-    static const QRegularExpression blockComment(QStringLiteral("/\\*.*\\*/"),
-                                                 QRegularExpression::InvertedGreedinessOption);
-    static const QRegularExpression lineComment(QStringLiteral("//.*\\n"),
-                                                QRegularExpression::InvertedGreedinessOption);
-    buffer.remove(blockComment);
-    buffer.remove(lineComment);
-}
-
-void resolveImageFolders(QString &buffer)
-{
-    const ImageManager &images = ImageManager::getInstance();
-    // "TMPIMG_LOC" first: it contains "IMG_LOC".
-    buffer.replace(QLatin1String("TMPIMG_LOC"), images.getTempImageFolder());
-    buffer.replace(QLatin1String("IMG_LOC"), images.getImageFolder());
-}
-
-bool isHeader(const QString &line)
-{
-    return line.startsWith(QLatin1String("==")) && line.endsWith(QLatin1String("=="));
-}
-
-QString headerKey(QString line)
-{
-    return line.remove(QLatin1Char('=')).remove(QLatin1Char(' '));
-}
-
 } // namespace
 
 StyleManager &StyleManager::getInstance()
@@ -65,28 +35,8 @@ StyleManager &StyleManager::getInstance()
 
 void StyleManager::initialize(const std::vector<QString> &files)
 {
-    QString buffer = readFiles(files);
-    // Comments go before the folders come in, so that a folder such as a
-    // network share ("//server/...") is never mistaken for a comment.
-    removeComments(buffer);
-    resolveImageFolders(buffer);
-
-    QString currentKey;
-    QString pending;
-    for (const QString &line : buffer.split(QLatin1Char('\n'))) {
-        if (!isHeader(line)) {
-            pending += QLatin1Char('\n') + line;
-            continue;
-        }
-        // Text before the first named section is carried into it.
-        if (!currentKey.isEmpty()) {
-            m_sheets.insert(currentKey, pending);
-            pending.clear();
-        }
-        currentKey = headerKey(line);
-    }
-    if (!currentKey.isEmpty())
-        m_sheets.insert(currentKey, pending);
+    const ImageManager &images = ImageManager::getInstance();
+    m_sheets.insert(parseStyleSheetSections(readFiles(files), images.getImageFolder(), images.getTempImageFolder()));
 }
 
 QString StyleManager::getStyleSheet(const QString &key, bool unscaled) const

@@ -2,11 +2,9 @@
 
 #include "connection.h"
 #include "file-logger.h"
+#include "json-message.h"
 
 #include <QFile>
-
-#include <json/reader.h>
-#include <json/writer.h>
 
 #include <cerrno>
 #include <cstring>
@@ -108,15 +106,14 @@ std::vector<char> bytes(const QByteArray &text)
 
 std::vector<char> compactJson(const Json::Value &value)
 {
-    const std::string text = Json::FastWriter().write(value);
+    const std::string text = JsonMessage::write(value);
     return std::vector<char>(text.begin(), text.end());
 }
 
 Json::Value parseJson(const std::vector<char> &payload)
 {
     Json::Value value;
-    if (!Json::Reader().parse(std::string(payload.begin(), payload.end()), value, false))
-        return Json::Value();
+    JsonMessage::parse(payload.data(), payload.data() + payload.size(), value);
     return value;
 }
 

@@ -6,6 +6,7 @@
 #include "service-simulator.h"
 #include "frame.h"
 #include "service-communicator.h"
+#include "service-requests.h"
 
 #include <QThread>
 
@@ -25,6 +26,12 @@ struct Outcome
     Json::Value response;
     cmError error = cmNoError;
 };
+
+// JSON arrays nested `depth` deep: "[[[...]]]".
+QByteArray nested(int depth)
+{
+    return QByteArray(depth, '[') + QByteArray(depth, ']');
+}
 
 Json::Value request(const char *action)
 {
@@ -202,12 +209,19 @@ private slots:
         // Such a reply cannot carry the request's action; setting one would throw.
         QTest::newRow("JSON array") << QByteArray("[1,2]") << int(Outcome::Failed) << false;
         QTest::newRow("JSON string") << QByteArray("\"ok\"") << int(Outcome::Failed) << false;
+        // JsonCpp throws on nesting this deep; it used to end the agent from the worker thread.
+        QTest::newRow("5000 nested arrays") << nested(5000) << int(Outcome::Failed) << false;
+        QTest::newRow("5000 nested arrays as data")
+            << "{\"success\":true,\"data\":" + nested(5000) + "}" << int(Outcome::Failed) << false;
+        QTest::newRow("nesting a reply may have")
+            << "{\"success\":true,\"data\":" + nested(30) + "}" << int(Outcome::Done) << true;
     }
     void replies()
     {
         QFETCH(QByteArray, reply);
         QFETCH(int, kind);
         QFETCH(bool, success);
+        const LogCapture log;
         ScriptedPeer peer(reply);
         qputenv("LODESTAR_SERVICE_ENDPOINT", peer.path().toLocal8Bit());
         Channel channel;
@@ -224,6 +238,8 @@ private slots:
             QCOMPARE(QString::fromStdString(outcome.response["action"].asString()), QString("get_ldap_info"));
             QCOMPARE(outcome.response["success"].asBool(), success);
         }
+        // One line for each failed exchange, nothing for a good one.
+        QCOMPARE(log.text().count('\n'), kind == Outcome::Failed ? 2 : 0);
     }
 
     void quickRequestsAreAnsweredInOrderToTheirSenders()
@@ -241,6 +257,27 @@ private slots:
         QVERIFY(channel.outcomes[0].response["data"].isMember("device_status"));
         QCOMPARE(channel.outcomes[1].sender, &second);
         QCOMPARE(QString::fromStdString(channel.outcomes[1].response["action"].asString()), QString("get_ldap_info"));
+    }
+
+    // Written as it was typed, the marker cut the request short: the service
+    // answered its two halves, and every later reply came one request late.
+    void textHoldingTheEndMarkerTravelsWhole()
+    {
+        ServiceSimulator simulator;
+        QVERIFY(simulator.start());
+        qputenv("LODESTAR_SERVICE_ENDPOINT", simulator.endpoint().toLocal8Bit());
+        Channel channel;
+        const QString host = QString("dc01%1.example.com").arg(Frame::kEndMarker);
+        channel.ask(setLdapInfoRequest(host, "dc=example", "cn=admin", "pass^^2552*1814^^word", "389", false));
+        channel.ask(request("get_ldap_info"));
+        channel.ask(request("get_connection_status"));
+        QTRY_COMPARE(channel.outcomes.size(), std::size_t(3));
+        for (const Outcome &outcome : channel.outcomes) {
+            QCOMPARE(outcome.kind, Outcome::Done);
+            QVERIFY(outcome.response["success"].asBool());
+        }
+        QCOMPARE(QString::fromStdString(channel.outcomes[1].response["data"]["host"].asString()), host);
+        QVERIFY(channel.outcomes[2].response["data"]["has_config"].asBool());
     }
 
     // Root connects to any socket, so the refusal needs a client run as another user.

@@ -255,6 +255,27 @@ private slots:
             QCOMPARE(QString::fromStdString(next["action"].asString()), QString("get_ldap_info"));
     }
 
+    void deeplyNestedRequestIsRefused_data()
+    {
+        QTest::addColumn<QByteArray>("request");
+        const QByteArray nested = QByteArray(5000, '[') + QByteArray(5000, ']');
+        QTest::newRow("at the top") << nested;
+        QTest::newRow("as data") << "{\"action\":\"register\",\"data\":" + nested + "}";
+    }
+    // JsonCpp throws on nesting this deep; it used to end the simulator.
+    void deeplyNestedRequestIsRefused()
+    {
+        QFETCH(QByteArray, request);
+        ServiceSimulator simulator;
+        QVERIFY(simulator.start());
+        Client client(simulator.endpoint());
+        QCOMPARE(client.connection.send(bytes(request)), request.size());
+        std::vector<char> reply;
+        QVERIFY(client.connection.recv(reply) > 0);
+        QCOMPARE(reasonOf(parseJson(reply)), QString("Invalid request"));
+        QVERIFY(client.ask(plain("get_connection_status"))["success"].asBool());
+    }
+
     void secondClientIsServedWhenTheFirstLeaves()
     {
         auto first = std::make_unique<Client>(shared.endpoint());

@@ -2,6 +2,7 @@
 
 #include "frame.h"
 #include "sim-output.h"
+#include "sim-reply.h"
 #include "simulated-service.h"
 
 #include <QFileInfo>
@@ -9,9 +10,6 @@
 #include <QTimer>
 
 #include <algorithm>
-
-#include <json/reader.h>
-#include <json/writer.h>
 
 namespace {
 
@@ -130,33 +128,12 @@ void SimServer::answerNext()
     }
     const QByteArray request = inbox.left(int(end));
     inbox.remove(0, int(end + Frame::kMarkerSize));
-    const QByteArray payload = replyPayload(request);
+    const QByteArray payload = simReply(service, options, request);
     if (options.has(Fault::NeverReply))
         return;
     replying = true;
     pending = replyWrites(payload);
     writeNext();
-}
-
-QByteArray SimServer::replyPayload(const QByteArray &request)
-{
-    Json::Value parsed;
-    Json::Reader reader;
-    if (!reader.parse(request.constData(), request.constData() + request.size(), parsed, false))
-        parsed = Json::Value();
-    // The password travels in one request: only the action is ever printed.
-    const Json::Value action = parsed.isObject() ? parsed.get("action", "") : Json::Value("");
-    say(QStringLiteral("request: %1").arg(QString::fromStdString(action.isString() ? action.asString() : "?")));
-
-    Json::Value reply = service.handle(parsed);
-    if (options.has(Fault::NotJson))
-        return QByteArrayLiteral("this reply is not JSON");
-    if (options.has(Fault::EmptyReason)) {
-        reply["success"] = false;
-        reply["data"] = Json::Value(Json::objectValue);
-        reply["data"]["reason"] = "";
-    }
-    return QByteArray::fromStdString(Json::FastWriter().write(reply));
 }
 
 std::deque<SimServer::Write> SimServer::replyWrites(const QByteArray &payload) const

@@ -41,7 +41,6 @@ private:
 
     // Answers the next complete request in the inbox, if no reply is under way.
     void answerNext();
-    QByteArray replyPayload(const QByteArray &request);
     std::deque<Write> replyWrites(const QByteArray &payload) const;
     void writeNext();
 

@@ -2,12 +2,9 @@
 
 #include "connection.h"
 #include "file-logger.h"
+#include "json-message.h"
 #include "platform-paths.h"
 
-#include <json/reader.h>
-#include <json/writer.h>
-
-#include <algorithm>
 #include <cerrno>
 
 ServiceCommunicator::ServiceCommunicator(QObject *parent) : QObject(parent)
@@ -41,7 +38,7 @@ void ServiceCommunicator::slotQueryService(const QObject *sender, Json::Value re
 
 cmError ServiceCommunicator::queryService(const Json::Value &request, Json::Value &response)
 {
-    const std::string payload = Json::FastWriter().write(request);
+    const std::string payload = JsonMessage::write(request);
 
     if (!pipe.isOpen()) {
         const cmError opened = pipe.open(PlatformPaths::serviceEndpoint());
@@ -70,19 +67,5 @@ cmError ServiceCommunicator::queryService(const Json::Value &request, Json::Valu
         return cmUnavailable;
     }
 
-    // The reply is text: it ends at the first zero byte, if any.
-    const std::string text(bytes.begin(), std::find(bytes.begin(), bytes.end(), '\0'));
-    Json::Value parsed;
-    Json::Reader reader;
-    if (!reader.parse(text, parsed, true)) {
-        LOG_ERROR("json parse failed");
-        return cmParseFailed;
-    }
-    // Only an object can carry the reply's members and the request's action.
-    if (!parsed.isObject()) {
-        LOG_ERROR("json reply is not an object");
-        return cmParseFailed;
-    }
-    response = parsed;
-    return cmNoError;
+    return JsonMessage::parseReply(bytes, response);
 }
