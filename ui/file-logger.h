@@ -13,7 +13,7 @@
 #define LOG_PRINTF_FORMAT(fmtIndex, firstArg)
 #endif
 
-enum LogTarget { LogToNothing = 0, LogToStdout = 1, LogToStderr = 2, LogToFile = 3 };
+enum LogTarget : int { LogToNothing = 0, LogToStdout = 1, LogToStderr = 2, LogToFile = 3 };
 
 // (Re)configures one component. Returns 0 on success, -1 when target 3 has no
 // file name or the file cannot be opened (the component then writes nothing).

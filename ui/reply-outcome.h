@@ -10,10 +10,10 @@
 struct ReplyOutcome
 {
     enum Kind { NoChange, LdapPage, ConnectPage, Summary, Message, DialogFieldError, DialogClose, DialogFill };
-    enum SummaryVariant { Connected = 0, ApprovalRequired = 1, Disconnected = 2, LdapServerOffline = 3 };
+    enum SummaryVariant : int { Connected = 0, ApprovalRequired = 1, Disconnected = 2, LdapServerOffline = 3 };
     // Fields that can be marked: of the LDAP form (page and edit dialog) and of the connect page.
-    enum LdapField { HostField = 0, BaseDnField = 1, BindDnField = 2, PasswordField = 3, PortField = 4 };
-    enum ConnectField { DisplayNameField = 0, ConnectKeyField = 1 };
+    enum LdapField : int { HostField = 0, BaseDnField = 1, BindDnField = 2, PasswordField = 3, PortField = 4 };
+    enum ConnectField : int { DisplayNameField = 0, ConnectKeyField = 1 };
     static constexpr int NoField = -1;
 
     Kind kind = NoChange;

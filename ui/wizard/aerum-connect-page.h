@@ -13,7 +13,7 @@ class AerumConnectPage : public QWidget
 {
     Q_OBJECT
 public:
-    enum connectField { ServerDisplayName = 0, ConnectKey = 1 };
+    enum connectField : int { ServerDisplayName = 0, ConnectKey = 1 };
 
     explicit AerumConnectPage(QWidget *parent = nullptr);
 

@@ -11,7 +11,7 @@ class QObject;
 namespace LdapFields {
 
 // Field codes, in the order the service names rejected fields.
-enum ldapField { Host = 0, BaseDn = 1, BindDn = 2, Password = 3, Port = 4 };
+enum ldapField : int { Host = 0, BaseDn = 1, BindDn = 2, Password = 3, Port = 4 };
 constexpr int kCount = 5;
 
 using Edits = std::array<QLineEdit *, kCount>;

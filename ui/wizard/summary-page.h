@@ -11,7 +11,7 @@ class SummaryPage : public QWidget
 {
     Q_OBJECT
 public:
-    enum SummaryVariant { Connected = 0, ApprovalRequired = 1, Disconnected = 2, LdapServerOffline = 3 };
+    enum SummaryVariant : int { Connected = 0, ApprovalRequired = 1, Disconnected = 2, LdapServerOffline = 3 };
 
     SummaryPage(QWidget *parent, int variant);
 
