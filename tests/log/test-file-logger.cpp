@@ -169,8 +169,8 @@ private slots:
         QTest::addColumn<bool>("rotates");
         // 10000 lines of about 90 bytes stay below the rotation size.
         QTest::newRow("one file") << 50 << 0 << false;
-        // About 1.5 MiB: the writers rotate the file between them.
-        QTest::newRow("across the rotation") << 120 << 0 << true;
+        // About 10 MiB: the writers rotate the file between them, ten times.
+        QTest::newRow("across the rotation") << 1000 << 0 << true;
         // A third thread rotates too, while the writers write (fewer than the
         // 99 copies kept, so no line is deleted).
         QTest::newRow("with rotations from outside") << 120 << 90 << true;
