@@ -10,8 +10,10 @@
 #include <json/writer.h>
 
 #include <cerrno>
+#include <csignal>
 #include <cstring>
 #include <fcntl.h>
+#include <sys/prctl.h>
 #include <sys/socket.h>
 #include <sys/un.h>
 #include <unistd.h>
@@ -136,6 +138,11 @@ int exchange(Connection &connection, const Json::Value &request, Json::Value *re
     const int got = connection.recv(received);
     *reply = got > 0 ? parseJson(received) : Json::Value();
     return got;
+}
+
+void ChildProcess::setupChildProcess()
+{
+    ::prctl(PR_SET_PDEATHSIG, SIGKILL);
 }
 
 Simulator::Simulator(const QStringList &extra) : arguments(extra)

@@ -59,6 +59,14 @@ Json::Value parseJson(const std::vector<char> &payload);
 // (or the failing result) and the parsed reply.
 int exchange(Connection &connection, const Json::Value &request, Json::Value *reply);
 
+// A child process that ends with the test: a test stopped by a crash or a
+// sanitizer report must not leave it running, holding CTest's output open.
+class ChildProcess : public QProcess
+{
+protected:
+    void setupChildProcess() override;
+};
+
 // The service simulator, running in a temporary folder until destroyed.
 class Simulator
 {
@@ -80,7 +88,7 @@ private:
 
     QTemporaryDir dir;
     QStringList arguments;
-    QProcess process;
+    ChildProcess process;
     QString printed;
 };
 
