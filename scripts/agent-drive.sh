@@ -63,6 +63,23 @@ stop_simulator() {
     exec 7>&-
 }
 
+# Waits up to 30 s for the process PID, started by this shell, to end; fails
+# unless it exits cleanly. A sanitized build reports leaks and errors as it exits.
+wait_clean_exit() {
+    local pid=$1 name=$2 status=0
+    timeout 30 tail --pid="$pid" -f /dev/null || fail "the $name did not end"
+    wait "$pid" || status=$?
+    [ "$status" -eq 0 ] || fail "the $name ended with status $status"
+}
+
+# Stops the simulator with its own "quit" command.
+quit_simulator() {
+    echo quit >&7
+    wait_clean_exit "$sim_pid" simulator
+    sim_pid=''
+    exec 7>&-
+}
+
 # Sends a console command and waits until the simulator prints EXPECTED.
 simulator_ask() {
     local from
@@ -93,6 +110,13 @@ start_agent() {
 stop_agent() {
     kill "$agent_pid"
     wait "$agent_pid" 2>/dev/null || true
+    agent_pid=''
+}
+
+# Ends the agent as a user does, with Escape in its window.
+close_agent() {
+    key Escape
+    wait_clean_exit "$agent_pid" agent
     agent_pid=''
 }
 

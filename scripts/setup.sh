@@ -26,10 +26,14 @@ lodestar_install_missing() {
     DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq "${missing[@]}"
 }
 
+# Extra cache settings for a build folder of another kind (a sanitized one).
+lodestar_configure_args=()
+
 # Builds everything, or only the targets named as arguments.
 lodestar_build() {
     if [ ! -f "$LODESTAR_BUILD/CMakeCache.txt" ]; then
-        cmake -S "$LODESTAR_ROOT" -B "$LODESTAR_BUILD" -DCMAKE_BUILD_TYPE=RelWithDebInfo
+        cmake -S "$LODESTAR_ROOT" -B "$LODESTAR_BUILD" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+            "${lodestar_configure_args[@]}"
     fi
     local targets=()
     [ $# -eq 0 ] || targets=(--target "$@")

@@ -18,8 +18,10 @@ struct ImageList;
 class ORVAKIT_EXPORT ImageManager
 {
 public:
-    enum ImageType { Normal = 0, Hover = 1, Click = 2, Disable = 3 };
-    enum InitializeType { Eager = 0, Lazy = 1 };
+    // States may come as numbers; the fixed underlying type keeps any other
+    // number a valid value, answered with the Normal pixmap.
+    enum ImageType : int { Normal = 0, Hover = 1, Click = 2, Disable = 3 };
+    enum InitializeType : int { Eager = 0, Lazy = 1 };
 
     static ImageManager &getInstance();
 

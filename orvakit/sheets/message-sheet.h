@@ -21,8 +21,9 @@ class ORVAKIT_EXPORT OrvaMessageSheet : public OrvaSheet
 {
     Q_OBJECT
 public:
-    // Callers pass these as numbers: the values are fixed.
-    enum MessageType {
+    // Callers pass these as numbers: the values are fixed, and the fixed
+    // underlying type keeps any other number a valid value (shown like Processing).
+    enum MessageType : int {
         Application = 0,
         Information = 1,
         Warning = 2,

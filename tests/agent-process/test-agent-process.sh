@@ -24,7 +24,9 @@ wait_for "request: set_ldap_info" "$work/sim.log"
 simulator_ask status 'ldap: ldap://10.1.2.3:389 basedn "dc=example,dc=corp,dc=local" binddn "cn=administrator,dc=example,dc=corp,dc=local" password (set)'
 simulator_ask status "has_config: yes"
 
-stop_agent
+# Both end by their own hand, so that a sanitized build checks them as they exit.
+close_agent
+quit_simulator
 log=$LODESTAR_DATA_DIR/log/ui/ui.txt
 grep -qF "Application start" "$log" || fail "no start line in $log"
 if grep -qF "$password" "$work/agent.log" "$log"; then

@@ -4,7 +4,9 @@
 
 #include "file-logger.h"
 
+#include <fcntl.h>
 #include <thread>
+#include <unistd.h>
 
 namespace {
 
@@ -162,35 +164,89 @@ private slots:
         QVERIFY(!processHoldsOpen(earlier));
     }
 
+    void concurrentWritersNeitherInterleaveNorLoseLines_data()
+    {
+        QTest::addColumn<int>("bodyLength");
+        QTest::addColumn<int>("extraRotations");
+        QTest::addColumn<bool>("rotates");
+        // 10000 lines of about 90 bytes stay below the rotation size.
+        QTest::newRow("one file") << 50 << 0 << false;
+        // About 10 MiB: the writers rotate the file between them, ten times.
+        QTest::newRow("across the rotation") << 1000 << 0 << true;
+        // A third thread rotates too, while the writers write (fewer than the
+        // 99 copies kept, so no line is deleted).
+        QTest::newRow("with rotations from outside") << 120 << 90 << true;
+    }
     void concurrentWritersNeitherInterleaveNorLoseLines()
     {
-        const QString file = path("threads.txt");
-        QCOMPARE(logInit(LogToFile, file.toStdString(), "", 50, 1, "threads"), 0);
+        QFETCH(int, bodyLength);
+        QFETCH(int, extraRotations);
+        QFETCH(bool, rotates);
+        QTemporaryDir dir;
+        const QString file = dir.filePath("ui.txt");
+        QCOMPARE(logInit(LogToFile, file.toStdString(), "", 100, 1, "threads"), 0);
         constexpr int kLines = 5000;
-        auto writer = [](char tag) {
-            const std::string body(50, tag); // 10000 lines stay below the rotation size
+        auto writer = [bodyLength](char tag) {
+            const std::string body(std::size_t(bodyLength), tag);
             for (int i = 0; i < kLines; ++i)
                 writeLine("threads", 6, "%c %d %s", tag, i, body.c_str());
         };
         std::thread a(writer, 'a');
         std::thread b(writer, 'b');
+        std::thread rotator([extraRotations] {
+            for (int i = 0; i < extraRotations; ++i) {
+                std::this_thread::yield();
+                logRotate("threads");
+            }
+        });
         a.join();
         b.join();
+        rotator.join();
+
+        // Oldest first: the highest rotated number down to 0, then the current file.
+        const QStringList rotated = QDir(dir.path()).entryList({"ui.txt_*"}, QDir::Files);
+        QByteArray all;
+        for (int n = rotated.size() - 1; n >= 0; --n)
+            all += readAll(file + "_" + QString::number(n));
+        all += readAll(file);
+        QCOMPARE(!rotated.isEmpty(), rotates);
 
         QHash<char, int> nextIndex;
-        const QList<QByteArray> lines = readAll(file).split('\n');
+        const QList<QByteArray> lines = all.split('\n');
         QCOMPARE(lines.size(), 2 * kLines + 1);
-        const QRegularExpression shape(QString("\\A") + kStamp + R"(([ab]) (\d+) ([ab]){50}\z)");
+        const QRegularExpression shape(QString("\\A") + kStamp + R"(([ab]) (\d+) ([ab]+)\z)");
         for (int i = 0; i < 2 * kLines; ++i) {
             const QString line = QString::fromLatin1(lines[i]);
             const auto match = shape.match(line);
             QVERIFY2(match.hasMatch(), qPrintable(line.left(80)));
             const char tag = match.captured(1).at(0).toLatin1();
-            QCOMPARE(line.right(50), QString(50, QLatin1Char(tag)));
+            QCOMPARE(match.captured(3), QString(bodyLength, QLatin1Char(tag)));
             QCOMPARE(match.captured(2).toInt(), nextIndex[tag]++);
         }
         QCOMPARE(nextIndex.value('a'), kLines);
         QCOMPARE(nextIndex.value('b'), kLines);
+    }
+
+    // A standard stream has no copies to shift: it must stay open for later lines.
+    void rotatingAStandardStreamIsRefused()
+    {
+        const QString captured = path("stderr.txt");
+        std::fflush(stderr);
+        const int savedStderr = ::dup(STDERR_FILENO);
+        const int capture = ::open(QFile::encodeName(captured).constData(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+        QVERIFY(savedStderr >= 0 && capture >= 0);
+        ::dup2(capture, STDERR_FILENO);
+        ::close(capture);
+
+        QCOMPARE(logInit(LogToStderr, "", "", 50, 0, "stderr"), 0);
+        const int result = logRotate("stderr");
+        writeLine("stderr", 8, "still here");
+        std::fflush(stderr);
+        ::dup2(savedStderr, STDERR_FILENO);
+        ::close(savedStderr);
+
+        QCOMPARE(result, -1);
+        QCOMPARE(readAll(captured), QByteArray("still here\n"));
     }
 };
 

@@ -139,6 +139,29 @@ private slots:
         QCOMPARE(messages.warnings, expected);
     }
 
+    // A number outside the four states must not index past them.
+    void unknownStateFallsBackToNormal_data()
+    {
+        QTest::addColumn<int>("state");
+        QTest::newRow("negative") << -1;
+        QTest::newRow("just past Disable") << 4;
+        QTest::newRow("far out") << 42;
+    }
+    void unknownStateFallsBackToNormal()
+    {
+        QFETCH(int, state);
+        ResourceFolder resources;
+        resources.writeList(R"({"images": ["button"]})");
+        resources.writeImage("button", QSize(16, 16), Qt::red);
+        resources.writeImage("button_hover", QSize(16, 16), Qt::green);
+        ImageManager::getInstance().initialize(ImageManager::Eager);
+
+        DebugMessages messages;
+        QCOMPARE(centre(getGlobalImage("button", ImageManager::ImageType(state))), QColor(Qt::red).rgb());
+        QCOMPARE(messages.warnings,
+                 QStringList(QString("Cannot load pixmap \"button\" with type %1 [use default icon]").arg(state)));
+    }
+
     void listedNameWithoutFilesGivesNullEveryTime_data() { missingStateFallsBackToNormal_data(); }
     void listedNameWithoutFilesGivesNullEveryTime()
     {

@@ -3,12 +3,20 @@
 #include <QDeadlineTimer>
 #include <QtTest>
 
+#include <csignal>
+#include <sys/prctl.h>
+
 namespace {
 
 // Generous: a loaded machine is slow, but the simulator always answers.
 constexpr int kPatienceMs = 30000;
 
 } // namespace
+
+void ServiceSimulator::ChildProcess::setupChildProcess()
+{
+    ::prctl(PR_SET_PDEATHSIG, SIGKILL);
+}
 
 ServiceSimulator::ServiceSimulator(const QStringList &arguments)
     : ServiceSimulator(Place(), arguments)

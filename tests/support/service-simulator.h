@@ -40,12 +40,20 @@ public:
     QString dataDir() const { return dataPath; }
 
 private:
+    // Ends with the test: a test stopped by a crash or a sanitizer report
+    // must not leave the simulator running, holding CTest's output open.
+    class ChildProcess : public QProcess
+    {
+    protected:
+        void setupChildProcess() override;
+    };
+
     bool waitForOutput(const QString &text, int from);
 
     QTemporaryDir dir;
     QString socketPath;
     QString dataPath;
     QStringList arguments;
-    QProcess process;
+    ChildProcess process;
     QString printed;
 };

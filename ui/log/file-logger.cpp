@@ -104,6 +104,29 @@ void closeStream(LogComponentState &state)
     state.stream = nullptr;
 }
 
+// Held for a whole write or rotation: the stream may be closed and reopened
+// under it, so nothing of the state is read before it is taken.
+std::unique_lock<std::mutex> lockWrites(LogComponentState &state)
+{
+    return state.writeLock ? std::unique_lock<std::mutex>(*state.writeLock) : std::unique_lock<std::mutex>();
+}
+
+// The caller holds the write lock. The fresh file starts the count again,
+// whether or not it could be opened.
+int rotateFiles(LogComponentState &state)
+{
+    for (int n = state.maxBackups - 2; n >= 0; --n)
+        logplatform::renameFile(rotatedName(state.fileName, n), rotatedName(state.fileName, n + 1));
+    logplatform::removeFile(rotatedName(state.fileName, state.maxBackups - 1));
+
+    closeStream(state);
+    state.sizeCount = 0;
+    if (!logplatform::renameFile(state.fileName, rotatedName(state.fileName, 0)))
+        return -1;
+    state.stream = logplatform::openForAppend(state.fileName);
+    return state.stream ? 0 : -1;
+}
+
 } // namespace
 
 void logReset(const std::string &component)
@@ -168,44 +191,33 @@ int logInitAgentFile(const std::string &logFile)
 int logRotate(const std::string &component)
 {
     LogComponentState &state = componentState(component);
-    for (int n = state.maxBackups - 2; n >= 0; --n)
-        logplatform::renameFile(rotatedName(state.fileName, n), rotatedName(state.fileName, n + 1));
-    logplatform::removeFile(rotatedName(state.fileName, state.maxBackups - 1));
-
-    closeStream(state);
-    if (!logplatform::renameFile(state.fileName, rotatedName(state.fileName, 0)))
+    const std::unique_lock<std::mutex> lock = lockWrites(state);
+    // Only a file has copies to shift; a standard stream must stay open.
+    if (state.target != LogToFile)
         return -1;
-    state.stream = logplatform::openForAppend(state.fileName);
-    return state.stream ? 0 : -1;
+    return rotateFiles(state);
 }
 
 void logWrite(const std::string &component, int level, const char *format, va_list args)
 {
     LogComponentState &state = componentState(component);
-    if (!state.ready || (state.target != LogToNothing && !state.stream))
+    const std::unique_lock<std::mutex> lock = lockWrites(state);
+    if (!state.ready || !state.stream)
         return;
-
-    std::unique_lock<std::mutex> lock;
-    if (state.writeLock)
-        lock = std::unique_lock<std::mutex>(*state.writeLock);
 
     std::string lineFormat = state.prefix + format;
     if (lineFormat.empty() || lineFormat.back() != '\n')
         lineFormat += '\n';
 
-    if (!state.stream)
-        return;
     const int written = logplatform::writeText(state.stream, timeStamp(level) + vformat(lineFormat.c_str(), args));
     std::fflush(state.stream);
 
     if (state.target == LogToFile && written >= 0) {
         const std::int64_t counted = std::int64_t(state.sizeCount) + written;
-        if (counted > kRotateAbove) {
-            logRotate(component);
-            state.sizeCount = 0;
-        } else {
+        if (counted > kRotateAbove)
+            rotateFiles(state);
+        else
             state.sizeCount = std::int32_t(counted);
-        }
     }
 }
 

@@ -13,9 +13,9 @@
 #define LOG_PRINTF_FORMAT(fmtIndex, firstArg)
 #endif
 
-enum LogTarget { LogToNothing = 0, LogToStdout = 1, LogToStderr = 2, LogToFile = 3 };
+enum LogTarget : int { LogToNothing = 0, LogToStdout = 1, LogToStderr = 2, LogToFile = 3 };
 // The levels of the two logging forms, numbered as syslog numbers them.
-enum LogLevel { LogLevelError = 3, LogLevelInfo = 6 };
+enum LogLevel : int { LogLevelError = 3, LogLevelInfo = 6 };
 
 // The component that LOG_ERROR and LOG_INFO write to.
 inline const char *const kLogDefaultComponent = "DEFAULT";
