@@ -57,6 +57,8 @@ ClientManager::ClientManager(const ClientManagerTiming &durations)
     communicatorThread = new QThread(this);
     communicator = new ServiceCommunicator();
     communicator->moveToThread(communicatorThread);
+    // Deleted on its own thread as that ends, after its last exchange there.
+    connect(communicatorThread, &QThread::finished, communicator, &QObject::deleteLater);
     communicatorThread->start(QThread::InheritPriority);
 
     const DPIinfo &dpi = DPIinfo::getInstance();
@@ -74,9 +76,6 @@ ClientManager::~ClientManager()
         thread->wait();
         thread->deleteLater();
     }
-    // Their threads have finished, so nothing can reach them any more.
-    delete communicator;
-    delete poller;
 }
 
 void ClientManager::start()
@@ -89,6 +88,7 @@ void ClientManager::start()
     pollerThread = new QThread(this);
     poller = new GetStatusWorker(nullptr, timing.pollIntervalMs);
     poller->moveToThread(pollerThread);
+    connect(pollerThread, &QThread::finished, poller, &QObject::deleteLater);
     pollerThread->start(QThread::InheritPriority);
     poller->startPolling();
 }
