@@ -1,8 +1,7 @@
 // Round-trip time of one status exchange through the agent's communicator
 // against the service simulator, beside a raw socket ping-pong of the same
 // bytes: what the channel's own layers cost on top of the socket.
-#include "channel-test-support.h"
-#include "service-simulator.h"
+#include "channel-harness.h"
 #include "frame.h"
 #include "service-communicator.h"
 #include "unix-connection.h"
@@ -10,13 +9,15 @@
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QEventLoop>
+#include <QProcess>
+#include <QTemporaryDir>
 #include <QThread>
 
 #include <cstdio>
 #include <sys/socket.h>
 #include <thread>
 
-using namespace ChannelTest;
+using namespace ChannelHarness;
 
 namespace {
 
@@ -118,23 +119,40 @@ double rawRoundTrip(const QByteArray &reply)
     return micros;
 }
 
+// Starts the simulator on `endpoint` and waits until it listens.
+bool startSimulator(QProcess &simulator, const QTemporaryDir &dir, const QString &endpoint)
+{
+    simulator.start(QStringLiteral(BENCH_SIMULATOR), {"--endpoint", endpoint, "--data-dir", dir.filePath("data")});
+    QByteArray printed;
+    while (!printed.contains("listening on ")) {
+        if (!simulator.waitForReadyRead(10000))
+            return false;
+        printed += simulator.readAllStandardOutput();
+    }
+    return true;
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
     qRegisterMetaType<cmError>("cmError");
-    ServiceSimulator simulator;
-    if (!simulator.start()) {
+    QTemporaryDir dir;
+    const QString endpoint = dir.filePath("service.sock");
+    QProcess simulator;
+    if (!startSimulator(simulator, dir, endpoint)) {
         std::fprintf(stderr, "the simulator did not start\n");
         return 1;
     }
-    const QByteArray reply = recordedReply(simulator.endpoint());
-    const double channel = communicatorRoundTrip(simulator.endpoint());
+    const QByteArray reply = recordedReply(endpoint);
+    const double channel = communicatorRoundTrip(endpoint);
     const double raw = rawRoundTrip(reply);
     std::printf("status exchange, %d rounds, %d-byte reply\n", kRounds, reply.size());
     std::printf("  communicator + simulator: %9.1f us\n", channel);
     std::printf("  raw socket ping-pong:     %9.1f us\n", raw);
     std::printf("  ratio:                    %9.1f\n", channel / raw);
+    simulator.write("quit\n");
+    simulator.waitForFinished(5000);
     return 0;
 }

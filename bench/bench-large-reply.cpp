@@ -1,7 +1,7 @@
 // Receiving one large reply through the Unix transport: the time for 1 MiB,
 // and whether it grows linearly from 64 KiB to 1 MiB (the time per byte
 // should stay flat while the size grows sixteenfold).
-#include "channel-test-support.h"
+#include "channel-harness.h"
 #include "frame.h"
 #include "unix-connection.h"
 
@@ -11,7 +11,7 @@
 #include <cstdio>
 #include <thread>
 
-using namespace ChannelTest;
+using namespace ChannelHarness;
 
 namespace {
 

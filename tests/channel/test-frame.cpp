@@ -5,6 +5,7 @@
 #include "channel-test-support.h"
 #include "frame-stream.h"
 
+using namespace ChannelHarness;
 using namespace ChannelTest;
 
 class TestFrame : public QObject

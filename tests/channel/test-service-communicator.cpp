@@ -15,6 +15,7 @@
 #include <thread>
 #include <unistd.h>
 
+using namespace ChannelHarness;
 using namespace ChannelTest;
 
 namespace {

@@ -12,6 +12,7 @@
 
 #include <memory>
 
+using namespace ChannelHarness;
 using namespace ChannelTest;
 
 // The simulator's server inside this process, as tests and demos that embed it use it.

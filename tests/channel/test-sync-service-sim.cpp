@@ -6,6 +6,7 @@
 #include "service-simulator.h"
 #include "unix-connection.h"
 
+using namespace ChannelHarness;
 using namespace ChannelTest;
 
 namespace {

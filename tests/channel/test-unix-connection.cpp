@@ -7,6 +7,7 @@
 
 #include <thread>
 
+using namespace ChannelHarness;
 using namespace ChannelTest;
 
 namespace {
