@@ -1,13 +1,13 @@
 #include "agent-board.h"
 
 #include "gallery-parts.h"
+#include "page-parts.h"
 
 #include "service-time.h"
 #include "ui-strings.h"
 #include "wizard-codes.h"
 #include "wizard.h"
 
-#include "services/style-manager.h"
 #include "sheets/mask.h"
 #include "sheets/message-sheet.h"
 
@@ -64,9 +64,7 @@ void typeInto(QWidget *window, const char *objectName, const QString &text)
 QPixmap underWarningSheet(Wizard &wizard, int message)
 {
     OrvaMessageSheet sheet(OrvaMessageSheet::Warning, &wizard, true);
-    sheet.setStyleSheet(getStyleSheet("message_sheet_warning", false));
-    sheet.setFixedSize(px(480), px(176));
-    sheet.setText(uiString(message));
+    PageParts::prepareWarningSheet(sheet, message);
     OrvaMask::createMask(&sheet, &wizard, OrvaMask::dimColor());
     sheet.showSheet();
     const QPixmap picture = snapshot(&wizard);

@@ -9,6 +9,7 @@
 #include "service-requests.h"
 #include "ui-strings.h"
 #include "no-dim-mask.h"
+#include "page-parts.h"
 #include "wizard.h"
 
 #include <QCoreApplication>
@@ -16,7 +17,6 @@
 #include <QTimer>
 
 #include "services/dpi-info.h"
-#include "services/style-manager.h"
 #include "sheets/mask.h"
 #include "sheets/message-sheet.h"
 
@@ -214,13 +214,9 @@ void ClientManager::apply(const ReplyOutcome &outcome)
 
 void ClientManager::showWarningSheet(int message)
 {
-    const DPIinfo &dpi = DPIinfo::getInstance();
     QWidget *parent = wizard->activeWindow();
     OrvaMessageSheet sheet(OrvaMessageSheet::Warning, parent, true);
-    sheet.setStyleSheet(getStyleSheet("message_sheet_warning", false));
-    sheet.setMaximumWidth(int(480 * dpi.getDPI()));
-    sheet.setFixedSize(int(480 * dpi.getDPI()), int(176 * dpi.getDPI()));
-    sheet.setText(uiString(message));
+    PageParts::prepareWarningSheet(sheet, message);
     // Over the edit dialog the sheet must not dim: the dialog is a translucent card.
     if (parent == wizard)
         OrvaMask::createMask(&sheet, wizard, OrvaMask::dimColor());

@@ -9,6 +9,7 @@
 #include "services/dpi-info.h"
 #include "services/image-manager.h"
 #include "services/style-manager.h"
+#include "sheets/message-sheet.h"
 
 namespace PageParts {
 
@@ -81,6 +82,15 @@ QLabel *statusImageLabel(const char *name)
     label->setAlignment(Qt::AlignCenter);
     label->setPixmap(squareImage(name, 120));
     return label;
+}
+
+void prepareWarningSheet(OrvaMessageSheet &sheet, int message)
+{
+    const DPIinfo &dpi = DPIinfo::getInstance();
+    sheet.setStyleSheet(getStyleSheet("message_sheet_warning", false));
+    sheet.setMaximumWidth(int(480 * dpi.getDPI()));
+    sheet.setFixedSize(int(480 * dpi.getDPI()), int(176 * dpi.getDPI()));
+    sheet.setText(uiString(message));
 }
 
 void addCardShadow(QWidget *card, int blurRadius)

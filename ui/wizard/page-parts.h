@@ -6,6 +6,7 @@
 #include <initializer_list>
 #include <utility>
 
+class OrvaMessageSheet;
 class QHBoxLayout;
 class QLabel;
 class QWidget;
@@ -39,6 +40,10 @@ QHBoxLayout *alignedRow(QWidget *widget);
 
 // A label showing the named status image, 120 x 120 design pixels, centred.
 QLabel *statusImageLabel(const char *name);
+
+// The agent's warning: `sheet` styled and sized as the agent shows it, 480 x
+// 176 design pixels, with the interface string `message`.
+void prepareWarningSheet(OrvaMessageSheet &sheet, int message);
 
 // The soft shadow under the white cards laid over the window.
 void addCardShadow(QWidget *card, int blurRadius);
