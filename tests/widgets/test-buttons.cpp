@@ -33,10 +33,10 @@ class TestButtons : public QObject
 {
     Q_OBJECT
 private:
-    std::unique_ptr<KitFixture> kit;
+    // Made with the test object, after the application object.
+    const KitFixture kit;
 
 private slots:
-    void initTestCase() { kit = std::make_unique<KitFixture>(); }
     void cleanup() { DPIinfo::getInstance().setDPR(1.0); }
 
     void buttonKindChoosesItsSheet_data()

@@ -58,10 +58,10 @@ class TestComboBoxes : public QObject
 {
     Q_OBJECT
 private:
-    std::unique_ptr<KitFixture> kit;
+    // Made with the test object, after the application object.
+    const KitFixture kit;
 
 private slots:
-    void initTestCase() { kit = std::make_unique<KitFixture>(); }
     void cleanup() { DPIinfo::getInstance().setDPI(1.0); }
 
     void paddingFollowsTheFactorWithItsFraction_data()

@@ -96,13 +96,20 @@ QHBoxLayout *row(int spacing)
     return row;
 }
 
-QWidget *buttonsSection(const Texts &t)
+// A titled column of the page; the caller fills in the rest.
+QVBoxLayout *sectionColumn(QWidget *section, const QString &title)
 {
-    auto *section = new QWidget;
     auto *column = new QVBoxLayout(section);
     column->setContentsMargins(0, 0, 0, 0);
     column->setSpacing(px(10));
-    column->addWidget(sectionTitle(t.buttons));
+    column->addWidget(sectionTitle(title));
+    return column;
+}
+
+QWidget *buttonsSection(const Texts &t)
+{
+    auto *section = new QWidget;
+    QVBoxLayout *column = sectionColumn(section, t.buttons);
 
     auto *kinds = row(8);
     kinds->addWidget(button(t.save, OrvaButton::Apply));
@@ -213,10 +220,7 @@ OrvaLineEdit *labelledEdit(const QString &before, const QString &text, const QSt
 QWidget *editsSection(const Texts &t)
 {
     auto *section = new QWidget;
-    auto *column = new QVBoxLayout(section);
-    column->setContentsMargins(0, 0, 0, 0);
-    column->setSpacing(px(10));
-    column->addWidget(sectionTitle(t.edits));
+    QVBoxLayout *column = sectionColumn(section, t.edits);
     OrvaLineEdit *const edits[] = {
         labelledEdit(t.port, "389", t.portRange),
         // Out of range: the edit wears its error look.
@@ -259,10 +263,7 @@ void fillUsers(QTableWidget *table, const OrvaPagingModel &model, const Texts &t
 QWidget *usersSection(const Texts &t)
 {
     auto *section = new QWidget;
-    auto *column = new QVBoxLayout(section);
-    column->setContentsMargins(0, 0, 0, 0);
-    column->setSpacing(px(10));
-    column->addWidget(sectionTitle(t.users));
+    QVBoxLayout *column = sectionColumn(section, t.users);
 
     auto *filter = new OrvaFilterBar;
     filter->setPlaceholderText(t.filterPlaceholder);
