@@ -27,8 +27,6 @@ void OrvaTimeComboBox::setEditable(bool editable)
         // Qt's inline completion would turn a typed "1" into "10:00" before
         // the box reads it as one o'clock; the box completes times itself.
         setCompleter(nullptr);
-        // Typed times never become entries of their own: the custom row shows them.
-        setInsertPolicy(QComboBox::NoInsert);
         customIndex = qMin(customIndex, count());
         insertItem(customIndex, QString());
         setItemVisible(false);
