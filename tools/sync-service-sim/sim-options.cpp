@@ -78,7 +78,7 @@ SimOptions parseSimOptions(const QStringList &arguments)
     QCommandLineParser parser;
     parser.setApplicationDescription(
         QStringLiteral("A stand-in for the local synchronisation service: it answers the agent's framed JSON "
-                       "requests on the service endpoint, one client at a time; a client that connects meanwhile waits for its turn.\n\n")
+                       "requests on the service endpoint, to every client that connects, each on its own connection.\n\n")
         + QLatin1String(kCommands));
     parser.addHelpOption();
     parser.addVersionOption();
