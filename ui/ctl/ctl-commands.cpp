@@ -15,8 +15,6 @@
 #include <QDeadlineTimer>
 #include <QThread>
 
-#include <json/writer.h>
-
 #include <algorithm>
 #include <optional>
 
@@ -123,10 +121,7 @@ int ldapGet(ServiceSession &session, const CtlOptions &options)
         value["bind_dn"] = outcome.binddn.toStdString();
         value["port"] = outcome.port.toStdString();
         value["ldaps"] = outcome.isLdaps;
-        Json::StreamWriterBuilder builder;
-        builder["indentation"] = "";
-        builder["emitUTF8"] = true;
-        CtlOutput::print(QString::fromStdString(Json::writeString(builder, value)));
+        CtlOutput::print(CtlOutput::jsonLine(value));
     } else {
         const auto line = [](int caption, const QString &value) {
             return uiString(caption) + uiString(UiText::CommonColon) + QLatin1Char(' ') + value;

@@ -2,6 +2,8 @@
 
 #include "file-logger.h"
 
+#include <json/writer.h>
+
 #include <cstdio>
 
 namespace CtlOutput {
@@ -21,6 +23,14 @@ void error(const QString &line)
     single.replace(QLatin1Char('\n'), QLatin1Char(' '));
     std::fprintf(stderr, "lodestar-ctl: %s\n", qUtf8Printable(single));
     LOG_ERROR("%s", qUtf8Printable(single));
+}
+
+QString jsonLine(const Json::Value &value)
+{
+    Json::StreamWriterBuilder builder;
+    builder["indentation"] = "";
+    builder["emitUTF8"] = true;
+    return QString::fromStdString(Json::writeString(builder, value));
 }
 
 } // namespace CtlOutput

@@ -1,5 +1,6 @@
 #include "status-report.h"
 
+#include "ctl-output.h"
 #include "plain-text.h"
 #include "reply-members.h"
 #include "service-time.h"
@@ -7,8 +8,6 @@
 #include "ui-strings.h"
 
 #include <QStringList>
-
-#include <json/writer.h>
 
 namespace {
 
@@ -126,8 +125,5 @@ QString StatusReport::jsonText() const
     value["last_ldap_contact"] = textOrNull(lastLdapContact);
     value["quota_exceeded"] = quotaExceeded;
     value["restricted"] = restricted;
-    Json::StreamWriterBuilder builder;
-    builder["indentation"] = "";
-    builder["emitUTF8"] = true;
-    return QString::fromStdString(Json::writeString(builder, value));
+    return CtlOutput::jsonLine(value);
 }
