@@ -19,6 +19,11 @@ ServiceCommunicator::ServiceCommunicator(QObject *parent) : QObject(parent)
             &GlobalConnecter::sigQueryServiceUnavailable);
 }
 
+void ServiceCommunicator::setMaxWaits(int waits)
+{
+    pipe.setMaxWaits(waits);
+}
+
 void ServiceCommunicator::slotQueryService(const QObject *sender, Json::Value request)
 {
     Json::Value response;

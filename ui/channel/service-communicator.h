@@ -18,6 +18,11 @@ class ServiceCommunicator : public QObject
 public:
     explicit ServiceCommunicator(QObject *parent = nullptr);
 
+    // How long one pending read or write may wait, in waits of
+    // Frame::kWaitMs: the agent keeps the default, a program that must answer
+    // sooner asks for fewer.
+    void setMaxWaits(int waits);
+
 signals:
     void sigQueryServiceDone(const QObject *sender, Json::Value response);
     void sigQueryServiceFailed(cmError err);

@@ -58,6 +58,11 @@ void ServicePipe::close()
     d->connection.setHandle(-1);
 }
 
+void ServicePipe::setMaxWaits(int waits)
+{
+    d->connection.setMaxWaits(waits);
+}
+
 Connection &ServicePipe::connection()
 {
     return d->connection;

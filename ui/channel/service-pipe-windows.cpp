@@ -40,6 +40,11 @@ void ServicePipe::close()
     d->connection.setHandle(INVALID_HANDLE_VALUE);
 }
 
+void ServicePipe::setMaxWaits(int waits)
+{
+    d->connection.setMaxWaits(waits);
+}
+
 Connection &ServicePipe::connection()
 {
     return d->connection;

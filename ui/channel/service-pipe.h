@@ -26,6 +26,10 @@ public:
     bool isOpen() const;
     void close();
 
+    // Waits of Frame::kWaitMs that one pending read or write may take, for
+    // this connection and the ones opened after it.
+    void setMaxWaits(int waits);
+
     // Valid while open.
     Connection &connection();
 

@@ -2,15 +2,14 @@
 
 #include "file-logger.h"
 #include "global-connecter.h"
-#include "platform-paths.h"
-#include "ui-strings.h"
 #include "page-parts.h"
+#include "platform-paths.h"
+#include "summary-texts.h"
+#include "ui-strings.h"
 
 #include <QDesktopServices>
-#include <QFile>
 #include <QLabel>
 #include <QPushButton>
-#include <QTextStream>
 #include <QUrl>
 #include <QVBoxLayout>
 
@@ -106,8 +105,7 @@ void SummaryPage::buildConnected()
 {
     const DPIinfo &dpi = DPIinfo::getInstance();
     pageLayout(this, "status_m_done", &imageLabel);
-    // The mark is added after translation, so every language ends with it.
-    titleLabel = addTitle(uiString(UiText::Connected) + QLatin1Char('!'), 32);
+    titleLabel = addTitle(summaryTitle(SummaryVariant::Connected), 32);
     descriptionLabel = addDescription("welcome_description");
     descriptionLabel->setFixedHeight(dpi.scaled(48));
     descriptionLabel->setOpenExternalLinks(true);
@@ -122,11 +120,11 @@ void SummaryPage::buildApprovalRequired()
     const DPIinfo &dpi = DPIinfo::getInstance();
     pageLayout(this, "status_m_staged", &imageLabel);
     applyStyle(imageLabel, "not_approved_image");
-    titleLabel = addTitle(uiString(UiText::ApprovalRequired), 56);
+    titleLabel = addTitle(summaryTitle(SummaryVariant::ApprovalRequired), 56);
     titleLabel->setWordWrap(true);
     descriptionLabel = addDescription("summary_staged_info");
     descriptionLabel->setFixedHeight(dpi.scaled(48));
-    descriptionLabel->setText(uiString(UiText::WaitApprovedDesc));
+    descriptionLabel->setText(summaryDescription(SummaryVariant::ApprovalRequired, QString(), QString()));
 
     approveButton = new QPushButton(uiString(UiText::ApproveOnAdminPortal));
     approveButton->setObjectName(QStringLiteral("approve"));
@@ -140,7 +138,7 @@ void SummaryPage::buildDisconnected()
 {
     const DPIinfo &dpi = DPIinfo::getInstance();
     pageLayout(this, "status_m_offline", &imageLabel);
-    titleLabel = addTitle(uiString(UiText::Offline), 32);
+    titleLabel = addTitle(summaryTitle(SummaryVariant::Disconnected), 32);
     descriptionLabel = addDescription("welcome_description");
     descriptionLabel->setObjectName(QStringLiteral("description"));
     descriptionLabel->setFixedHeight(dpi.scaled(48));
@@ -149,7 +147,7 @@ void SummaryPage::buildDisconnected()
 void SummaryPage::buildLdapServerOffline()
 {
     pageLayout(this, "status_m_offline", &imageLabel);
-    titleLabel = addTitle(uiString(UiText::LdapServerOffline), 32);
+    titleLabel = addTitle(summaryTitle(SummaryVariant::LdapServerOffline), 32);
     descriptionLabel = addDescription("welcome_description");
     // Four lines of text: the height follows the text.
     descriptionLabel->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Minimum);
@@ -165,11 +163,13 @@ void SummaryPage::buildLdapServerOffline()
 void SummaryPage::updateStatus(int variant, const QString &text, bool quotaExceeded, bool restricted)
 {
     switch (variant) {
-    case SummaryVariant::Connected:
-        descriptionLabel->setText(uiString(UiText::ConnectedDesc).arg(getUrl()));
-        restrictedLabel->setVisible(restricted);
-        quotaLabel->setVisible(!restricted && quotaExceeded);
+    case SummaryVariant::Connected: {
+        descriptionLabel->setText(summaryDescription(SummaryVariant::Connected, QString(), getUrl()));
+        const int warning = summaryWarning(quotaExceeded, restricted);
+        restrictedLabel->setVisible(warning == UiText::RestrictionModeDesc);
+        quotaLabel->setVisible(warning == UiText::QuotaExceededDesc);
         break;
+    }
     case SummaryVariant::ApprovalRequired:
         // Rebuilt on every update, so repeated updates leave one handler.
         disconnect(approveButton, &QPushButton::clicked, nullptr, nullptr);
@@ -177,10 +177,8 @@ void SummaryPage::updateStatus(int variant, const QString &text, bool quotaExcee
                 [this] { QDesktopServices::openUrl(QUrl(getUrl(), QUrl::TolerantMode)); });
         break;
     case SummaryVariant::Disconnected:
-        descriptionLabel->setText(uiString(UiText::OfflineDesc).arg(text));
-        break;
     case SummaryVariant::LdapServerOffline:
-        descriptionLabel->setText(uiString(UiText::LdapServerOfflineDesc).arg(text).arg(QStringLiteral("editconn")));
+        descriptionLabel->setText(summaryDescription(SummaryVariant::Code(variant), text, QString()));
         break;
     default:
         break;
@@ -189,13 +187,8 @@ void SummaryPage::updateStatus(int variant, const QString &text, bool quotaExcee
 
 QString SummaryPage::getUrl() const
 {
-    const QString path = PlatformPaths::domainFile();
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
-        LOG_ERROR("getUrl: Open file %s failed", path.toUtf8().constData());
-        return QString();
-    }
-    QTextStream stream(&file);
-    const QString host = stream.readLine();
-    return QStringLiteral("https://") + host + QStringLiteral("/admin/ldap-sync");
+    const QString url = adminPortalUrl();
+    if (url.isNull())
+        LOG_ERROR("getUrl: Open file %s failed", PlatformPaths::domainFile().toUtf8().constData());
+    return url;
 }
