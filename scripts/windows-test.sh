@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Cross-builds the Windows parts that need no Qt into build-windows/ and runs
-# their tests under Wine (tests/windows). Needs the MinGW-w64 cross compiler
-# and Wine, which scripts/test installs; ctest arguments are passed on.
+# Cross-builds the Windows parts into build-windows/ (tests/windows): those
+# that need no Qt into programs, whose tests then run under Wine, the others
+# against Debian's Qt headers, compiled only. Needs the MinGW-w64 cross
+# compiler and Wine, which scripts/test installs; ctest arguments are passed on.
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 build=$root/build-windows
