@@ -12,9 +12,21 @@ lodestar_packages=(
     fonts-dejavu-core fonts-urw-base35
 )
 
+# The Windows build and its tests (scripts/test): the MinGW-w64 cross compiler
+# in its POSIX-threads variant, whose runtime has std::mutex, and 64-bit Wine;
+# what these merely recommend is not needed.
+lodestar_windows_packages=(g++-mingw-w64-x86-64-posix wine wine64)
+
+# Installs what is missing of the build's packages, or with --windows of the
+# Windows build's.
 lodestar_install_missing() {
+    local packages=("${lodestar_packages[@]}") options=()
+    if [ "${1:-}" = --windows ]; then
+        packages=("${lodestar_windows_packages[@]}")
+        options=(--no-install-recommends)
+    fi
     local missing=()
-    for package in "${lodestar_packages[@]}"; do
+    for package in "${packages[@]}"; do
         dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q '^install ok installed$' \
             || missing+=("$package")
     done
@@ -23,7 +35,7 @@ lodestar_install_missing() {
     local sudo=()
     [ "$(id -u)" -eq 0 ] || sudo=(sudo)
     "${sudo[@]}" apt-get update -qq
-    DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq "${missing[@]}"
+    DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq "${options[@]}" "${missing[@]}"
 }
 
 # Extra cache settings for a build folder of another kind (a sanitized one).

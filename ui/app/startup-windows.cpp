@@ -1,5 +1,6 @@
 #include "startup.h"
 
+#include <QByteArray>
 #include <QOperatingSystemVersion>
 
 #include <windows.h>

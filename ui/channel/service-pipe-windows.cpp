@@ -1,6 +1,7 @@
 #include "service-pipe.h"
 
 #include "windows-connection.h"
+#include "windows-pipe.h"
 
 struct ServicePipe::Private
 {
@@ -17,11 +18,10 @@ ServicePipe::~ServicePipe()
 
 cmError ServicePipe::open(const QString &endpoint)
 {
-    const std::wstring name = endpoint.toStdWString();
-    HANDLE handle = CreateFileW(name.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
-                                FILE_FLAG_OVERLAPPED, nullptr);
-    if (handle == INVALID_HANDLE_VALUE)
-        return GetLastError() == ERROR_ACCESS_DENIED ? cmAccessDenied : cmUnavailable;
+    HANDLE handle = INVALID_HANDLE_VALUE;
+    const cmError opened = openWindowsPipe(endpoint.toStdWString(), handle);
+    if (opened != cmNoError)
+        return opened;
     d->pipeHandle = handle;
     d->connection.setHandle(handle);
     return cmNoError;
