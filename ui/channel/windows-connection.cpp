@@ -98,15 +98,22 @@ bool WindowsConnection::waitForIo(DWORD *transferred, HANDLE file,
         }
         if (result == WAIT_FAILED || result == WAIT_ABANDONED) {
             LOG_ERROR("WaitForSingleObject %d", static_cast<int>(GetLastError()));
+            CancelIoEx(file, ov.get());
+            awaitCancelled(file, ov);
             return false;
         }
     }
     const BOOL cancelled = CancelIoEx(file, ov.get());
     const DWORD error = GetLastError();
     LOG_ERROR("cancel due to timeout %d %d", static_cast<int>(cancelled), static_cast<int>(error));
+    awaitCancelled(file, ov);
+    return false;
+}
+
+void WindowsConnection::awaitCancelled(HANDLE file, GenericScopedHandle<OverlappedTraits> &ov)
+{
     // The kernel owns the record and the caller's buffer until the cancelled
-    // operation has ended; both go away when this call returns.
+    // operation has ended; both go away when the caller returns.
     DWORD ignored = 0;
     GetOverlappedResult(file, ov.get(), &ignored, TRUE);
-    return false;
 }

@@ -21,6 +21,8 @@ private:
     // Gives the call's record a fresh manual-reset event.
     static bool initOverlapped(GenericScopedHandle<OverlappedTraits> &ov);
     bool waitForIo(DWORD *transferred, HANDLE file, GenericScopedHandle<OverlappedTraits> &ov) const;
+    // Waits for an operation that has been asked to cancel to end.
+    static void awaitCancelled(HANDLE file, GenericScopedHandle<OverlappedTraits> &ov);
 
     HANDLE readHandle = INVALID_HANDLE_VALUE;
     HANDLE writeHandle = INVALID_HANDLE_VALUE;

@@ -54,8 +54,9 @@ bool fileSize(const std::string &path, FILE *, std::uint64_t &size, std::string 
 
 int writeText(FILE *stream, const std::string &text)
 {
-    // The stream is in the runtime's UTF-8 mode, which takes wide text.
-    return fputws(widen(text).c_str(), stream) < 0 ? -1 : int(text.size());
+    // The stream is in the runtime's UTF-8 mode, which takes wide text. The
+    // runtime reports a failed write as WEOF, which is not negative.
+    return fputws(widen(text).c_str(), stream) == WEOF ? -1 : int(text.size());
 }
 
 bool renameFile(const std::string &from, const std::string &to)
