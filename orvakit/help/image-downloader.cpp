@@ -17,12 +17,26 @@ ImageDownloader::ImageDownloader(const QString &url, const QString &savePath, qi
     QNetworkReply *reply = networkManager->get(QNetworkRequest(QUrl(url)));
     // The announced size is checked as soon as the headers are in, the
     // received size as the body arrives.
-    connect(reply, &QNetworkReply::downloadProgress, reply, [this, reply](qint64 received, qint64 total) {
-        if (received > this->sizeLimit || total > this->sizeLimit) {
-            qCWarning(debugMessage) << "Picture abandoned, larger than" << this->sizeLimit << "bytes:" << this->url;
-            reply->abort();
-        }
+    connect(reply, &QNetworkReply::metaDataChanged, this, [this, reply] {
+        const QVariant announced = reply->header(QNetworkRequest::ContentLengthHeader);
+        if (announced.isValid() && announced.toLongLong() > this->sizeLimit)
+            abandon(reply);
     });
+    connect(reply, &QNetworkReply::downloadProgress, this, [this, reply](qint64 received, qint64) {
+        if (received > this->sizeLimit)
+            abandon(reply);
+    });
+}
+
+void ImageDownloader::abandon(QNetworkReply *reply)
+{
+    if (tooLarge)
+        return;
+    tooLarge = true;
+    qCWarning(debugMessage) << "Picture abandoned, larger than" << sizeLimit << "bytes:" << url;
+    // A reply that has already finished ignores this; tooLarge still keeps
+    // its body out of the file.
+    reply->abort();
 }
 
 ImageDownloader::~ImageDownloader() = default;
@@ -31,7 +45,7 @@ void ImageDownloader::slotFinishDownload(QNetworkReply *reply)
 {
     reply->deleteLater();
     result = -1;
-    if (reply->error() == QNetworkReply::NoError && save(reply))
+    if (reply->error() == QNetworkReply::NoError && !tooLarge && save(reply))
         result = 0;
     completed = true;
     emit sigDownloadFinish(url, result);

@@ -32,6 +32,7 @@ private slots:
     void slotFinishDownload(QNetworkReply *reply);
 
 private:
+    void abandon(QNetworkReply *reply);
     bool save(QNetworkReply *reply) const;
 
     QString savePath;
@@ -40,4 +41,5 @@ private:
     bool completed = false;
     int result = -1;
     qint64 sizeLimit;
+    bool tooLarge = false;
 };
