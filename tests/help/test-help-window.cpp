@@ -8,7 +8,6 @@
 #include "help/knowledge-base.h"
 #include "loopback-http-server.h"
 
-#include <QTcpServer>
 #include <QTemporaryDir>
 #include <QTextDocument>
 #include <QUrlQuery>
@@ -26,13 +25,6 @@ constexpr int settleLimit = 60000;
 // Short, so that the tests that let it expire do not wait long; nothing
 // depends on how fast the machine is within it.
 constexpr int shortTimeout = 50;
-
-quint16 closedPort()
-{
-    QTcpServer probe;
-    probe.listen(QHostAddress::LocalHost);
-    return probe.serverPort();
-}
 
 Response page(const QByteArray &html)
 {
@@ -183,7 +175,7 @@ private slots:
         else if (failure == "close")
             server->setResponse(knowledgeBasePath, misbehaving(Behaviour::Close));
         else if (failure == "refused")
-            setKnowledgeBaseAddress(QUrl(QString("http://127.0.0.1:%1%2").arg(closedPort()).arg(knowledgeBasePath)));
+            setKnowledgeBaseAddress(LoopbackHttpServer::refusingUrl(knowledgeBasePath));
 
         HelpWindow window(context(lang, offline.path()));
         window.setQueryTimeout(failure == "stall" ? shortTimeout : BrowserWindow::defaultQueryTimeout);
@@ -316,7 +308,7 @@ private slots:
         QFETCH(QString, lang);
         QFETCH(QString, title);
         QFETCH(QString, linkedTitle);
-        setKnowledgeBaseAddress(QUrl(QString("http://127.0.0.1:%1/").arg(closedPort())));
+        setKnowledgeBaseAddress(LoopbackHttpServer::refusingUrl(knowledgeBasePath));
         HelpWindow window(context(lang, builtInOfflineHelpFolder, "connect-key.html"));
         QTRY_COMPARE_WITH_TIMEOUT(window.windowTitle(), title, settleLimit);
         const QPixmap picture =

@@ -8,7 +8,6 @@
 #include "loopback-http-server.h"
 
 #include <QDesktopServices>
-#include <QTcpServer>
 #include <QTemporaryDir>
 #include <QTextDocument>
 
@@ -41,20 +40,20 @@ Response picture(const QByteArray &bytes)
     return response;
 }
 
-// A port of 127.0.0.1 nobody listens on: connections to it are refused.
-quint16 closedPort()
-{
-    QTcpServer probe;
-    probe.listen(QHostAddress::LocalHost);
-    return probe.serverPort();
-}
-
 QString pageWithPictures(const QString &base, const QStringList &sources)
 {
     QString html = "<html><head><base href=\"" + base + "\"><title>Pictures</title></head><body><p>Top</p>";
     for (const QString &source : sources)
         html += "<img src=\"" + source + "\">";
     return html + "<p>Bottom</p></body></html>";
+}
+
+// Clicks the first occurrence of `text` in the browser, as the user does.
+void click(HtmlTextBrowser &browser, const QString &text)
+{
+    QTextCursor found = browser.document()->find(text);
+    found.setPosition(found.selectionStart() + 1);
+    QTest::mouseClick(browser.viewport(), Qt::LeftButton, {}, browser.cursorRect(found).center());
 }
 
 QStringList warningsNaming(const DebugMessages &messages, const QString &text)
@@ -176,7 +175,7 @@ private slots:
         if (failure == "close") {
             response.behaviour = LoopbackHttpServer::Behaviour::Close;
         } else if (failure == "refused") {
-            pageBase = QString("http://127.0.0.1:%1/kb/").arg(closedPort());
+            pageBase = LoopbackHttpServer::refusingUrl("/kb/").toString();
         } else if (failure == "announced") {
             // Only the announcement comes; the connection then stays open.
             response.announcedLength = 30 * 1024 * 1024;
@@ -349,13 +348,17 @@ private slots:
             QDesktopServices::setUrlHandler(scheme, &recorder, "open");
         DebugMessages messages;
         HtmlTextBrowser browser;
-        browser.setHtmlContent("<html><body><a href=\"" + link + "\">link</a></body></html>");
-        emit browser.anchorClicked(QUrl(link));
+        browser.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&browser));
+        browser.setHtmlContent("<html><body><p><a href=\"" + link + "\">Open here</a></p></body></html>");
+        click(browser, "Open here");
         for (const QString &scheme : schemes)
             QDesktopServices::unsetUrlHandler(scheme);
 
         QCOMPARE(recorder.opened, opened ? QList<QUrl>{QUrl(link)} : QList<QUrl>{});
         QCOMPARE(warningsNaming(messages, "Link refused").size(), opened ? 0 : 1);
+        // Nor is the link followed inside the browser.
+        QCOMPARE(browser.toPlainText(), QString("Open here"));
     }
 
     // A page from the network resolves its links against its base; the

@@ -41,6 +41,14 @@ QUrl LoopbackHttpServer::url(const QString &path) const
     return QUrl(QString("http://127.0.0.1:%1%2").arg(server.serverPort()).arg(path));
 }
 
+QUrl LoopbackHttpServer::refusingUrl(const QString &path)
+{
+    // A port just given up is not handed out again at once.
+    QTcpServer probe;
+    probe.listen(QHostAddress::LocalHost);
+    return QUrl(QString("http://127.0.0.1:%1%2").arg(probe.serverPort()).arg(path));
+}
+
 void LoopbackHttpServer::setResponse(const QString &path, const Response &response)
 {
     responses.insert(path, response);

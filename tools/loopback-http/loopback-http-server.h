@@ -42,6 +42,8 @@ public:
     bool listen();
     // The address of `path` (with an optional query) on this server.
     QUrl url(const QString &path) const;
+    // An address on 127.0.0.1 where nobody listens: connections are refused.
+    static QUrl refusingUrl(const QString &path);
 
     // What a path (without query) answers; paths not set answer 404.
     void setResponse(const QString &path, const Response &response);

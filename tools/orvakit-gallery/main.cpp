@@ -2,13 +2,15 @@
 // and the input sheet, opened from the window's buttons.
 //
 //   orvakit-gallery [--resources DIR] [--lang en|de] [--movie FILE]
-//                   [--show KIND [--screenshot FILE]]
+//                   [--show KIND | --help-window online|offline] [--screenshot FILE]
 //
 // --show opens one sheet at start; with --screenshot the window is then
-// captured from the display into FILE and the program ends. The DPI factor
+// captured from the display into FILE and the program ends. --help-window
+// shows the help window instead (see help-gallery.h). The DPI factor
 // is the screen's: run with QT_FONT_DPI=144 for a factor of 1.5.
 #include "gallery-texts.h"
 #include "gallery-window.h"
+#include "help-gallery.h"
 
 #include "services/component-strings.h"
 #include "services/image-manager.h"
@@ -71,6 +73,7 @@ int main(int argc, char *argv[])
         {"lang", "Sample texts: en or de.", "language", "en"},
         {"movie", "Animation file of the processing sheet.", "file"},
         {"show", "Sheet to open at start: " + GalleryWindow::kinds().join(", ") + ".", "kind"},
+        {"help-window", "Show the help window: " + helpWindowModes().join(" or ") + ".", "mode"},
         {"screenshot", "Capture the window with the sheet into this file and end.", "file"},
     });
     parser.process(app);
@@ -81,14 +84,21 @@ int main(int argc, char *argv[])
         std::fprintf(stderr, "unknown sheet kind %s\n", qPrintable(kind));
         return 2;
     }
-    if (!shotFile.isEmpty() && kind.isEmpty()) {
-        std::fprintf(stderr, "--screenshot needs --show\n");
+    const QString helpMode = parser.value("help-window");
+    if (!helpMode.isEmpty() && !helpWindowModes().contains(helpMode)) {
+        std::fprintf(stderr, "unknown help window mode %s\n", qPrintable(helpMode));
+        return 2;
+    }
+    if (!shotFile.isEmpty() && kind.isEmpty() && helpMode.isEmpty()) {
+        std::fprintf(stderr, "--screenshot needs --show or --help-window\n");
         return 2;
     }
 
     const GalleryTexts texts = galleryTexts(parser.value("lang"));
     QTemporaryDir userData;
     setUpLibrary(QDir(parser.value("resources")).absolutePath(), userData.path(), texts);
+    if (!helpMode.isEmpty())
+        return runHelpWindow(helpMode, parser.value("lang"), shotFile, capture);
 
     GalleryWindow window(texts, parser.value("movie"));
     window.show();
