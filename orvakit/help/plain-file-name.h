@@ -1,5 +1,7 @@
 #pragma once
 
+#include "orvakit_export.h"
+
 #include <QString>
 
 // The part of `path` after its last "/", when it is a plain file name on both
@@ -8,4 +10,4 @@
 // space, at most 255 bytes. Anything else gives an empty string. Pages come
 // from the network, so the names they hand us are checked before a file is
 // written or read under them.
-QString plainFileName(const QString &path);
+ORVAKIT_EXPORT QString plainFileName(const QString &path);
