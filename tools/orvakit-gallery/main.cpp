@@ -1,19 +1,21 @@
 // A window for looking at the library's sheets: each kind of message sheet
 // and the input sheet, opened from the window's buttons; or one of the
-// gallery's pages of widgets.
+// gallery's pages of widgets; or the help window.
 //
 //   orvakit-gallery [--resources DIR] [--lang en|de] [--movie FILE]
-//                   [--show KIND [--screenshot FILE]]
+//                   [--show KIND | --help-window online|offline] [--screenshot FILE]
 //                   [--page NAME [--render FILE]] [--list-pages]
 //
 // --show opens one sheet at start; with --screenshot the window is then
-// captured from the display into FILE and the program ends. --page shows a
-// page of widgets instead; with --render it is drawn into FILE (offscreen
-// works) and the program ends. The DPI factor is the screen's: run with
-// QT_FONT_DPI=144 for a factor of 1.5.
+// captured from the display into FILE and the program ends. --help-window
+// shows the help window instead (see help-gallery.h). --page shows a page of
+// widgets; with --render it is drawn into FILE (offscreen works) and the
+// program ends. The DPI factor is the screen's: run with QT_FONT_DPI=144 for
+// a factor of 1.5.
 #include "gallery-pages.h"
 #include "gallery-texts.h"
 #include "gallery-window.h"
+#include "help-gallery.h"
 
 #include "services/component-strings.h"
 #include "services/image-manager.h"
@@ -116,6 +118,7 @@ int main(int argc, char *argv[])
         {"lang", "Sample texts: en or de.", "language", "en"},
         {"movie", "Animation file of the processing sheet.", "file"},
         {"show", "Sheet to open at start: " + GalleryWindow::kinds().join(", ") + ".", "kind"},
+        {"help-window", "Show the help window: " + helpWindowModes().join(" or ") + ".", "mode"},
         {"screenshot", "Capture the window with the sheet into this file and end.", "file"},
         {"page", "Page of widgets to show: " + pageNames().join(", ") + ".", "name"},
         {"render", "Draw the page into this file and end.", "file"},
@@ -133,8 +136,13 @@ int main(int argc, char *argv[])
         std::fprintf(stderr, "unknown sheet kind %s\n", qPrintable(kind));
         return 2;
     }
-    if (!shotFile.isEmpty() && kind.isEmpty()) {
-        std::fprintf(stderr, "--screenshot needs --show\n");
+    const QString helpMode = parser.value("help-window");
+    if (!helpMode.isEmpty() && !helpWindowModes().contains(helpMode)) {
+        std::fprintf(stderr, "unknown help window mode %s\n", qPrintable(helpMode));
+        return 2;
+    }
+    if (!shotFile.isEmpty() && kind.isEmpty() && helpMode.isEmpty()) {
+        std::fprintf(stderr, "--screenshot needs --show or --help-window\n");
         return 2;
     }
 
@@ -153,6 +161,8 @@ int main(int argc, char *argv[])
     const GalleryTexts texts = galleryTexts(language);
     QTemporaryDir userData;
     setUpLibrary(QDir(parser.value("resources")).absolutePath(), userData.path(), texts, language);
+    if (!helpMode.isEmpty())
+        return runHelpWindow(helpMode, language, shotFile, capture);
 
     if (!pageName.isEmpty()) {
         std::unique_ptr<QWidget> page(findPage(pageName)->create(language));
