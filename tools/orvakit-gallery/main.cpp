@@ -110,7 +110,7 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     QCommandLineParser parser;
-    parser.setApplicationDescription("Shows the orvakit sheets over a window.");
+    parser.setApplicationDescription("Shows the orvakit sheets over a window, pages of its widgets, or its help window.");
     parser.addHelpOption();
     parser.addOptions({
         {"resources", "Resource folder (default: beside the program).", "dir",
