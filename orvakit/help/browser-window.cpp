@@ -70,8 +70,13 @@ void BrowserWindow::query()
 {
     timer->stop();
     timer->start();
-    QNetworkReply *reply = networkManager->get(QNetworkRequest(url));
-    connect(this, &BrowserWindow::sigAbortRequest, reply, &QNetworkReply::abort);
+    // Only the latest load may show its page or stop the timer: an older one
+    // still running is given up.
+    QPointer<QNetworkReply> older = currentReply;
+    currentReply = networkManager->get(QNetworkRequest(url));
+    connect(this, &BrowserWindow::sigAbortRequest, currentReply, &QNetworkReply::abort);
+    if (older)
+        older->abort();
 }
 
 void BrowserWindow::slotQueryTimeout()
@@ -81,8 +86,11 @@ void BrowserWindow::slotQueryTimeout()
 
 void BrowserWindow::slotReceiveReply(QNetworkReply *reply)
 {
-    timer->stop();
     reply->deleteLater();
+    if (reply != currentReply)
+        return;
+    currentReply = nullptr;
+    timer->stop();
     if (reply->error() != QNetworkReply::NoError) {
         fallbackOffline();
         return;

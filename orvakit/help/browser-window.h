@@ -52,6 +52,7 @@ private:
     void query();
 
     QUrl url;
+    QPointer<QNetworkReply> currentReply;
     QNetworkAccessManager *networkManager;
     QTimer *timer;
     HtmlTextBrowser *browser;

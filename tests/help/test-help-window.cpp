@@ -227,6 +227,20 @@ private slots:
         QCOMPARE(server->requests().constFirst(), server->requests().constLast());
     }
 
+    // A load that is still running when the next one starts is given up: its
+    // page must not replace the newer one's, nor its end stop the newer one's limit.
+    void newerLoadReplacesOlder()
+    {
+        server->setResponse(knowledgeBasePath, page("<html><body><p>Older page</p></body></html>"));
+        server->setResponse("/stalled", misbehaving(Behaviour::Stall));
+        HelpWindow window(context("enu", offline.path()));
+        window.setQueryTimeout(shortTimeout);
+        QSignalSpy abortRequest(&window, &BrowserWindow::sigAbortRequest);
+        window.reload(server->url("/stalled"));
+        QTRY_COMPARE_WITH_TIMEOUT(shownText(window), QString("English offline"), settleLimit);
+        QCOMPARE(abortRequest.count(), 1);
+    }
+
     void knowledgeBaseAddress_data()
     {
         QTest::addColumn<QString>("program");
