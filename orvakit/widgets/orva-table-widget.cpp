@@ -63,13 +63,15 @@ void OrvaTableWidget::initailze()
     header->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
     header->setStyleSheet(getStyleSheet("component.table_header", false));
     header->setFixedSize(px(kHeaderDesignWidth), px(kHeaderHeight));
-    // The style's minimum would widen the narrow column over the scroll bar.
+    // The style's minimum would widen the narrow column over the scroll bar;
+    // the rows share the header's minimum so that they stay in line with it.
     header->setMinimumSectionSize(px(kScrollBarColumnWidth));
 
     table = new ResizeSignalTableWidget(0, n);
 
     QHeaderView *modelHeader = headerTable->horizontalHeader();
     QHeaderView *rowsHeader = table->horizontalHeader();
+    rowsHeader->setMinimumSectionSize(header->minimumSectionSize());
     for (int i = 0; i < n; ++i) {
         const int width = px(columns[i].width);
         header->resizeSection(i, width);
