@@ -1,6 +1,7 @@
 #include <QtTest>
 
-#include "library-look.h"
+#include "dpi-factor.h"
+#include "kit-fixture.h"
 #include "test-main.h"
 
 #include "widgets/orva-button-path.h"
@@ -51,7 +52,7 @@ const QString kDeepPath = "/srv/projects/2024/R&D/prototypes/sensor-array/firmwa
 class TestOrvaButtonPath : public QObject
 {
     Q_OBJECT
-    LibraryLook look;
+    KitFixture kit;
 
 private slots:
     void segmentsArrowsAndClick()

@@ -1,6 +1,7 @@
 #include <QtTest>
 
-#include "library-look.h"
+#include "dpi-factor.h"
+#include "kit-fixture.h"
 #include "test-main.h"
 
 #include "widgets/orva-table-widget.h"
@@ -53,7 +54,7 @@ QScrollBar *headerScrollBar(const OrvaTableWidget &widget)
 class TestOrvaTableWidget : public QObject
 {
     Q_OBJECT
-    LibraryLook look;
+    KitFixture kit;
 
 private slots:
     void addColumnReturnsIndexes()

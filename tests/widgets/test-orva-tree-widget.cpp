@@ -1,6 +1,7 @@
 #include <QtTest>
 
-#include "library-look.h"
+#include "dpi-factor.h"
+#include "kit-fixture.h"
 #include "test-main.h"
 
 #include "widgets/file-system-tree-widget-item.h"
@@ -49,7 +50,7 @@ struct DelegatedTree
 class TestOrvaTreeWidget : public QObject
 {
     Q_OBJECT
-    LibraryLook look;
+    KitFixture kit;
 
 private slots:
     void homeSortsFirst_data()
