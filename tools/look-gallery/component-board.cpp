@@ -2,19 +2,22 @@
 
 #include "gallery-parts.h"
 
-#include "services/image-manager.h"
 #include "services/style-manager.h"
+#include "widgets/orva-button.h"
+#include "widgets/orva-check-box.h"
+#include "widgets/orva-combo-box.h"
+#include "widgets/orva-filter-bar.h"
+#include "widgets/orva-paging-bar.h"
+#include "widgets/orva-paging-model.h"
+#include "widgets/orva-radio-button.h"
 
-#include <QCheckBox>
 #include <QComboBox>
 #include <QGridLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QTableWidget>
-#include <QToolButton>
 
 namespace {
 
@@ -33,9 +36,13 @@ W *inLook(W *widget, Look look)
     return widget;
 }
 
-QPushButton *button(const char *text, const char *key, Look look)
+// The library's buttons by kind; the reset button, a message sheet's own,
+// by its sheet.
+QPushButton *button(const char *text, int kind, Look look)
 {
-    auto *button = styled(inLook(new QPushButton(text), look), key);
+    QPushButton *button = kind >= 0 ? new OrvaButton(text, kind)
+                                    : styled(new QPushButton(text), "component.reset_button");
+    inLook(button, look);
     button->setFixedSize(px(100), px(32));
     if (look == Look::Pressed)
         button->setDown(true);
@@ -44,10 +51,10 @@ QPushButton *button(const char *text, const char *key, Look look)
 
 QWidget *buttons()
 {
-    const struct { const char *key; const char *text; } kinds[] = {
-        {"component.apply_button", "Apply"},   {"component.cancel_button", "Cancel"},
-        {"component.default_button", "Default"}, {"component.red_button", "Delete"},
-        {"component.reset_button", "Reset"},
+    const struct { int kind; const char *text; } kinds[] = {
+        {OrvaButton::Apply, "Apply"},     {OrvaButton::Cancel, "Cancel"},
+        {OrvaButton::Default, "Default"}, {OrvaButton::Red, "Delete"},
+        {-1, "Reset"},
     };
     const char *const looks[] = {"normal", "hover", "pressed", "disabled"};
     auto *board = new QWidget;
@@ -58,7 +65,7 @@ QWidget *buttons()
         grid->addWidget(caption(looks[look]), 0, look, Qt::AlignHCenter);
     for (int row = 0; row < 5; ++row)
         for (int look = 0; look < 4; ++look)
-            grid->addWidget(button(kinds[row].text, kinds[row].key, Look(look)), row + 1, look);
+            grid->addWidget(button(kinds[row].text, kinds[row].kind, Look(look)), row + 1, look);
     return board;
 }
 
@@ -71,22 +78,21 @@ QLineEdit *lineEdit(const QString &text, Look look, bool error = false)
     return edit;
 }
 
+// The library's combo box, or, for the date selector's sheet, a plain one
+// wearing it.
 QComboBox *comboBox(const char *key, const QStringList &items, Look look)
 {
-    auto *box = inLook(new QComboBox, look);
+    QComboBox *box = key ? styled(new QComboBox, key) : new OrvaComboBox;
+    inLook(box, look);
     box->addItems(items);
-    // The library's combo box fills in its padding and border the same way.
-    const QString padding = QString("padding-left: %1px; \npadding-right: %1px;").arg(px(6));
-    const QString sheet = getStyleSheet(key, false);
-    box->setStyleSheet(sheet.contains("%1") ? sheet.arg(padding, "border: 1px solid #C8D2DC;") : sheet);
     box->setFixedSize(px(150), px(32));
     return box;
 }
 
 template <typename B>
-B *choice(const char *text, const char *key, bool checked, Look look)
+B *choice(const char *text, bool checked, Look look)
 {
-    auto *box = styled(inLook(new B(text), look), key);
+    auto *box = inLook(new B(text), look);
     box->setChecked(checked);
     return box;
 }
@@ -101,71 +107,41 @@ QWidget *fields()
     grid->addWidget(lineEdit("Hovered", Look::Hover), 0, 1);
     grid->addWidget(lineEdit("Marked invalid", Look::Normal, true), 0, 2);
     grid->addWidget(lineEdit("Disabled", Look::Disabled), 0, 3);
-    grid->addWidget(comboBox("component.combobox", {"Every day", "Every week"}, Look::Normal), 1, 0);
-    grid->addWidget(comboBox("component.combobox", {"Hovered"}, Look::Hover), 1, 1);
+    grid->addWidget(comboBox(nullptr, {"Every day", "Every week"}, Look::Normal), 1, 0);
+    grid->addWidget(comboBox(nullptr, {"Hovered"}, Look::Hover), 1, 1);
     grid->addWidget(comboBox("component.date_selector", {"2026-12-10"}, Look::Normal), 1, 2);
-    grid->addWidget(comboBox("component.combobox", {"Disabled"}, Look::Disabled), 1, 3);
-    grid->addWidget(choice<QCheckBox>("Check box", "component.checkbox", false, Look::Normal), 2, 0);
-    grid->addWidget(choice<QCheckBox>("Checked", "component.checkbox", true, Look::Normal), 2, 1);
-    grid->addWidget(choice<QCheckBox>("Hovered", "component.checkbox", false, Look::Hover), 2, 2);
-    grid->addWidget(choice<QCheckBox>("Disabled", "component.checkbox", true, Look::Disabled), 2, 3);
-    grid->addWidget(choice<QRadioButton>("Radio button", "component.radio_button", false, Look::Normal), 3, 0);
-    grid->addWidget(choice<QRadioButton>("Selected", "component.radio_button", true, Look::Normal), 3, 1);
-    grid->addWidget(choice<QRadioButton>("Hovered", "component.radio_button", false, Look::Hover), 3, 2);
-    grid->addWidget(choice<QRadioButton>("Disabled", "component.radio_button", true, Look::Disabled), 3, 3);
+    grid->addWidget(comboBox(nullptr, {"Disabled"}, Look::Disabled), 1, 3);
+    grid->addWidget(choice<OrvaCheckBox>("Check box", false, Look::Normal), 2, 0);
+    grid->addWidget(choice<OrvaCheckBox>("Checked", true, Look::Normal), 2, 1);
+    grid->addWidget(choice<OrvaCheckBox>("Hovered", false, Look::Hover), 2, 2);
+    grid->addWidget(choice<OrvaCheckBox>("Disabled", true, Look::Disabled), 2, 3);
+    grid->addWidget(choice<OrvaRadioButton>("Radio button", false, Look::Normal), 3, 0);
+    grid->addWidget(choice<OrvaRadioButton>("Selected", true, Look::Normal), 3, 1);
+    grid->addWidget(choice<OrvaRadioButton>("Hovered", false, Look::Hover), 3, 2);
+    grid->addWidget(choice<OrvaRadioButton>("Disabled", true, Look::Disabled), 3, 3);
     return board;
 }
 
-QToolButton *iconButton(const char *image, const char *key, Look look = Look::Normal)
-{
-    const ImageManager::ImageType state = look == Look::Disabled ? ImageManager::Disable
-                                          : look == Look::Hover  ? ImageManager::Hover
-                                                                 : ImageManager::Normal;
-    auto *button = styled(inLook(new QToolButton, look), key);
-    const QPixmap pixmap = getGlobalImage(image, state);
-    button->setIcon(pixmap);
-    button->setIconSize(pixmap.size() / pixmap.devicePixelRatio());
-    return button;
-}
-
+// A list of 101 items, 25 to a page, on page 2.
 QWidget *pagingBar()
 {
-    auto *border = styled(new QWidget, "component.paging_bar_border");
-    border->setObjectName("PAGINGBARBORDER");
-    border->setFixedHeight(px(32));
-    auto *row = new QHBoxLayout(border);
-    row->setContentsMargins(px(8), px(1), 0, 0);
-    row->setSpacing(px(4));
-    row->addWidget(iconButton("bt_pagebar_backend", "component.icon_button", Look::Disabled));
-    row->addWidget(iconButton("bt_pagebar_back", "component.icon_button", Look::Disabled));
-    for (int page = 1; page <= 5; ++page) {
-        auto *number = styled(new QPushButton(QString::number(page)),
-                              page == 1 ? "component.select_paging_button" : "component.nonselect_paging_button");
-        number->setFixedHeight(px(24));
-        number->setMinimumWidth(px(24));
-        row->addWidget(number);
-    }
-    row->addWidget(iconButton("bt_pagebar_next", "component.icon_button", Look::Hover));
-    row->addWidget(iconButton("bt_pagebar_nextend", "component.icon_button"));
-    row->addStretch(1);
-    row->addWidget(styled(new QLabel("101 items"), "component.paging_bar_label"));
-    auto *refresh = iconButton("bt_pagebar_refresh", "component.icon_button");
-    refresh->setFixedSize(px(24), px(24));
-    row->addWidget(refresh);
-    return border;
+    auto *holder = new QWidget;
+    auto *model = new OrvaPagingModel(25, holder);
+    auto *bar = new OrvaPagingBar(model, holder);
+    model->setNowPage(2);
+    bar->setItemCount(101);
+    bar->setFooterInfos({{"101 items", 0}, {"25 per page", 0}});
+    auto *layout = new QVBoxLayout(holder);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(bar);
+    return holder;
 }
 
 QWidget *filterBar()
 {
-    auto *bar = new QLineEdit;
-    bar->setStyleSheet(getStyleSheet("component.lineedit", false) +
-                       getStyleSheet("component.filter_bar_padding", false));
+    auto *bar = new OrvaFilterBar;
     bar->setPlaceholderText("Filter by name");
-    bar->setFixedSize(px(300), px(28));
-    auto *search = iconButton("bt_search_dropdown", "component.filter_search_button");
-    search->setParent(bar);
-    search->move(px(4), px(2));
-    search->setFixedSize(px(34), px(24));
+    bar->setFixedWidth(px(300));
     return bar;
 }
 

@@ -1,12 +1,17 @@
 // A window for looking at the library's sheets: each kind of message sheet
-// and the input sheet, opened from the window's buttons.
+// and the input sheet, opened from the window's buttons; or one of the
+// gallery's pages of widgets.
 //
 //   orvakit-gallery [--resources DIR] [--lang en|de] [--movie FILE]
 //                   [--show KIND [--screenshot FILE]]
+//                   [--page NAME [--render FILE]] [--list-pages]
 //
 // --show opens one sheet at start; with --screenshot the window is then
-// captured from the display into FILE and the program ends. The DPI factor
-// is the screen's: run with QT_FONT_DPI=144 for a factor of 1.5.
+// captured from the display into FILE and the program ends. --page shows a
+// page of widgets instead; with --render it is drawn into FILE (offscreen
+// works) and the program ends. The DPI factor is the screen's: run with
+// QT_FONT_DPI=144 for a factor of 1.5.
+#include "gallery-pages.h"
 #include "gallery-texts.h"
 #include "gallery-window.h"
 
@@ -24,17 +29,57 @@
 #include <QWindow>
 
 #include <cstdio>
+#include <memory>
 
 namespace {
 
-void setUpLibrary(const QString &resources, const QString &userData, const GalleryTexts &texts)
+void setUpLibrary(const QString &resources, const QString &userData, const GalleryTexts &texts,
+                  const QString &language)
 {
     UIPathManager::getInstance().setPath("resource_path", resources);
     UIPathManager::getInstance().setPath("user_data_path", userData);
     ImageManager::getInstance().initialize(ImageManager::Eager);
     StyleManager::getInstance().initialize(
         {resources + "/agent.stylesheet", resources + "/component.business.stylesheet"});
-    ComponentStrings::getInstance().installStrings(texts.captions);
+    QMap<QString, QString> captions = texts.captions;
+    for (const GalleryPage &page : galleryPages())
+        captions.insert(page.captions(language));
+    ComponentStrings::getInstance().installStrings(captions);
+}
+
+const GalleryPage *findPage(const QString &name)
+{
+    static const QList<GalleryPage> pages = galleryPages();
+    for (const GalleryPage &page : pages)
+        if (page.name == name)
+            return &page;
+    return nullptr;
+}
+
+QStringList pageNames()
+{
+    QStringList names;
+    for (const GalleryPage &page : galleryPages())
+        names << page.name;
+    return names;
+}
+
+// Draws the page as it stands once its layouts have settled.
+bool render(QWidget &page, const QString &file)
+{
+    for (int pass = 0; pass < 3; ++pass) {
+        QCoreApplication::sendPostedEvents();
+        QCoreApplication::processEvents();
+        // A still picture shows no keyboard focus; activation hands it out.
+        if (QWidget *focus = QApplication::focusWidget())
+            focus->clearFocus();
+    }
+    if (!page.grab().save(file)) {
+        std::fprintf(stderr, "cannot write the picture %s\n", qPrintable(file));
+        return false;
+    }
+    std::printf("%s\n", qPrintable(file));
+    return true;
 }
 
 // Captures the window as the display shows it, once it is on screen and its
@@ -72,8 +117,15 @@ int main(int argc, char *argv[])
         {"movie", "Animation file of the processing sheet.", "file"},
         {"show", "Sheet to open at start: " + GalleryWindow::kinds().join(", ") + ".", "kind"},
         {"screenshot", "Capture the window with the sheet into this file and end.", "file"},
+        {"page", "Page of widgets to show: " + pageNames().join(", ") + ".", "name"},
+        {"render", "Draw the page into this file and end.", "file"},
+        {"list-pages", "Print the names of the pages and end."},
     });
     parser.process(app);
+    if (parser.isSet("list-pages")) {
+        std::printf("%s\n", qPrintable(pageNames().join('\n')));
+        return 0;
+    }
 
     const QString kind = parser.value("show");
     const QString shotFile = parser.value("screenshot");
@@ -86,9 +138,30 @@ int main(int argc, char *argv[])
         return 2;
     }
 
-    const GalleryTexts texts = galleryTexts(parser.value("lang"));
+    const QString pageName = parser.value("page");
+    const QString renderFile = parser.value("render");
+    if (!pageName.isEmpty() && !findPage(pageName)) {
+        std::fprintf(stderr, "unknown page %s\n", qPrintable(pageName));
+        return 2;
+    }
+    if (!renderFile.isEmpty() && pageName.isEmpty()) {
+        std::fprintf(stderr, "--render needs --page\n");
+        return 2;
+    }
+
+    const QString language = parser.value("lang");
+    const GalleryTexts texts = galleryTexts(language);
     QTemporaryDir userData;
-    setUpLibrary(QDir(parser.value("resources")).absolutePath(), userData.path(), texts);
+    setUpLibrary(QDir(parser.value("resources")).absolutePath(), userData.path(), texts, language);
+
+    if (!pageName.isEmpty()) {
+        std::unique_ptr<QWidget> page(findPage(pageName)->create(language));
+        page->setWindowTitle(texts.windowTitle);
+        page->show();
+        if (!renderFile.isEmpty())
+            return render(*page, renderFile) ? 0 : 1;
+        return app.exec();
+    }
 
     GalleryWindow window(texts, parser.value("movie"));
     window.show();
