@@ -11,8 +11,6 @@
 #include <QSignalMapper>
 #include <QToolButton>
 
-#include <cmath>
-
 namespace {
 
 int px(int designLength)
@@ -90,7 +88,6 @@ void OrvaButtonPath::refresh(QString path)
     setColumnCount(0);
 
     const QStringList segments = path.split('/', Qt::SkipEmptyParts);
-    const double factor = DPIinfo::getInstance().getDPI();
     for (int i = 0; i < segments.size(); ++i) {
         if (i > 0) {
             auto *arrow = new QPushButton;
@@ -112,8 +109,10 @@ void OrvaButtonPath::refresh(QString path)
         // The style sheet sets the font the text is drawn in.
         name->ensurePolished();
         name->setFixedHeight(px(kNameHeight));
+        // The sheet's font is already scaled for the screen; only the padding
+        // is a design length.
         const int textWidth = name->fontMetrics().boundingRect(segments[i]).width();
-        name->setFixedWidth(static_cast<int>((textWidth + kNamePadding) * factor));
+        name->setFixedWidth(textWidth + px(kNamePadding));
         const int column = columnCount();
         nameMapper->setMapping(name, column);
         connect(name, &QPushButton::clicked, nameMapper, qOverload<>(&QSignalMapper::map));

@@ -185,6 +185,12 @@ private slots:
         bar.refresh("vol/share");
         QCOMPARE(bar.columnWidth(1), 9);
         QCOMPARE(buttonAt(bar, 0)->height(), 39);
+        // The text is measured in the sheet's font, already at screen size:
+        // only the padding is scaled, or every name would be half as wide
+        // again as its text.
+        QPushButton *share = buttonAt(bar, 2);
+        QCOMPARE(share->width(), share->fontMetrics().boundingRect("share").width() + 24);
+        QCOMPARE(bar.columnWidth(2), share->width());
     }
 };
 

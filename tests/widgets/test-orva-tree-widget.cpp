@@ -288,6 +288,45 @@ private slots:
         const QImage hovered = tree.viewport()->grab().toImage();
         QCOMPARE(hovered.pixelColor(end - 10, other.center().y()), QColor("#F3F6F8"));
     }
+
+    // Rows whose items cannot be checked are drawn with the disabled text colour.
+    void uncheckableRowsLookDisabled()
+    {
+        OrvaTreeWidget tree;
+        tree.setHeaderHidden(true);
+        QPalette palette = tree.palette();
+        palette.setColor(QPalette::Active, QPalette::Text, Qt::blue);
+        palette.setColor(QPalette::Inactive, QPalette::Text, Qt::blue);
+        palette.setColor(QPalette::Disabled, QPalette::Text, Qt::red);
+        tree.setPalette(palette);
+        QTreeWidgetItem *checkable = node(&tree, "Projects", "vol/Projects");
+        QTreeWidgetItem *fixed = node(&tree, "System", "vol/System");
+        fixed->setFlags(fixed->flags() & ~Qt::ItemIsUserCheckable);
+        // Unfocused, so that no row is selected and painted in the highlight.
+        tree.setFocusPolicy(Qt::NoFocus);
+        tree.resize(300, 200);
+        tree.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&tree));
+
+        const QImage shot = tree.viewport()->grab().toImage();
+        auto inkOf = [&](const QTreeWidgetItem *item) {
+            const QRect row = tree.visualItemRect(item);
+            QString ink;
+            for (int y = row.top(); y <= row.bottom(); ++y) {
+                for (int x = row.left(); x <= row.right(); ++x) {
+                    const QColor pixel = shot.pixelColor(x, y);
+                    // Glyph edges blend into the white; their cores keep the hue.
+                    if (pixel.red() > 150 && pixel.green() < 90 && pixel.blue() < 90 && !ink.contains('r'))
+                        ink += 'r';
+                    if (pixel.blue() > 150 && pixel.red() < 90 && pixel.green() < 90 && !ink.contains('b'))
+                        ink += 'b';
+                }
+            }
+            return ink;
+        };
+        QCOMPARE(inkOf(checkable), QString("b"));
+        QCOMPARE(inkOf(fixed), QString("r"));
+    }
 };
 
 LODESTAR_TEST_MAIN(TestOrvaTreeWidget)
