@@ -1,5 +1,7 @@
 #include "data-widgets-page.h"
 
+#include "page-parts.h"
+
 #include "services/dpi-info.h"
 #include "services/style-manager.h"
 #include "widgets/file-system-tree-widget-item.h"
@@ -48,19 +50,6 @@ Texts texts(const QString &language)
         "Files", "Name", "Owner", "Size", "Modified",
         "Home", "Projects", "Archive", "Shares", "Read-only (system folder)",
     };
-}
-
-int px(int designLength)
-{
-    return DPIinfo::getInstance().scaled(designLength);
-}
-
-OrvaLabel *sectionTitle(const QString &text)
-{
-    auto *label = new OrvaLabel(text);
-    label->setStyleSheet(DPIinfo::getInstance().getScaledStyleSheet(
-        "QLabel { color: #5B6B7C; font-size: 12px; font-weight: 600; background: transparent; }"));
-    return label;
 }
 
 QVBoxLayout *section(QWidget *owner, const QString &title)
