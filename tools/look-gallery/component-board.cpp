@@ -2,18 +2,19 @@
 
 #include "gallery-parts.h"
 
-#include "services/style-manager.h"
 #include "widgets/orva-button.h"
 #include "widgets/orva-check-box.h"
 #include "widgets/orva-combo-box.h"
+#include "widgets/orva-date-selector.h"
 #include "widgets/orva-filter-bar.h"
 #include "widgets/orva-paging-bar.h"
 #include "widgets/orva-paging-model.h"
 #include "widgets/orva-radio-button.h"
+#include "widgets/orva-table-widget.h"
 
 #include <QComboBox>
+#include <QDate>
 #include <QGridLayout>
-#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -78,15 +79,20 @@ QLineEdit *lineEdit(const QString &text, Look look, bool error = false)
     return edit;
 }
 
-// The library's combo box, or, for the date selector's sheet, a plain one
-// wearing it.
-QComboBox *comboBox(const char *key, const QStringList &items, Look look)
+QComboBox *comboBox(const QStringList &items, Look look)
 {
-    QComboBox *box = key ? styled(new QComboBox, key) : new OrvaComboBox;
-    inLook(box, look);
+    QComboBox *box = inLook(new OrvaComboBox, look);
     box->addItems(items);
     box->setFixedSize(px(150), px(32));
     return box;
+}
+
+QWidget *dateSelector()
+{
+    auto *selector = new OrvaDateSelector("Choose a date");
+    selector->dateSelect(QDate(2026, 12, 10));
+    selector->setFixedWidth(px(150));
+    return selector;
 }
 
 template <typename B>
@@ -107,10 +113,10 @@ QWidget *fields()
     grid->addWidget(lineEdit("Hovered", Look::Hover), 0, 1);
     grid->addWidget(lineEdit("Marked invalid", Look::Normal, true), 0, 2);
     grid->addWidget(lineEdit("Disabled", Look::Disabled), 0, 3);
-    grid->addWidget(comboBox(nullptr, {"Every day", "Every week"}, Look::Normal), 1, 0);
-    grid->addWidget(comboBox(nullptr, {"Hovered"}, Look::Hover), 1, 1);
-    grid->addWidget(comboBox("component.date_selector", {"2026-12-10"}, Look::Normal), 1, 2);
-    grid->addWidget(comboBox(nullptr, {"Disabled"}, Look::Disabled), 1, 3);
+    grid->addWidget(comboBox({"Every day", "Every week"}, Look::Normal), 1, 0);
+    grid->addWidget(comboBox({"Hovered"}, Look::Hover), 1, 1);
+    grid->addWidget(dateSelector(), 1, 2);
+    grid->addWidget(comboBox({"Disabled"}, Look::Disabled), 1, 3);
     grid->addWidget(choice<OrvaCheckBox>("Check box", false, Look::Normal), 2, 0);
     grid->addWidget(choice<OrvaCheckBox>("Checked", true, Look::Normal), 2, 1);
     grid->addWidget(choice<OrvaCheckBox>("Hovered", false, Look::Hover), 2, 2);
@@ -147,29 +153,23 @@ QWidget *filterBar()
 
 QWidget *table()
 {
-    auto *table = new QTableWidget(8, 3);
-    table->setHorizontalHeaderLabels({"Name", "Type", "Last synchronised"});
+    OrvaTableColumnsInfo columns;
+    columns.addColumn("Name", 140, true, 0.0);
+    columns.addColumn("Type", 100, false, 0.0);
+    columns.addColumn("Last synchronised", 160, true, 1.0);
+    auto *list = new OrvaTableWidget(columns, nullptr);
+    QTableWidget *table = list->getTable();
     const char *const names[] = {"Alice Berg", "Engineering", "Bruno Costa", "Helpdesk",
                                  "Chen Wei", "Dana Ilic", "Finance", "Eli Novak"};
+    table->setRowCount(8);
     for (int row = 0; row < 8; ++row) {
         table->setItem(row, 0, new QTableWidgetItem(names[row]));
         table->setItem(row, 1, new QTableWidgetItem(row % 3 == 1 ? "Group" : "User"));
         table->setItem(row, 2, new QTableWidgetItem(QString("2026-12-%1 09:30").arg(10 - row % 4, 2, 10, QChar('0'))));
     }
-    table->horizontalHeader()->setStyleSheet(getStyleSheet("component.table_header", false));
-    table->horizontalHeader()->setFixedHeight(px(30));
-    table->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    table->horizontalHeader()->setStretchLastSection(true);
-    table->verticalHeader()->hide();
-    table->verticalHeader()->setDefaultSectionSize(px(28));
-    table->setShowGrid(false);
-    table->setSelectionBehavior(QAbstractItemView::SelectRows);
-    table->setStyleSheet(getStyleSheet("component.table", false) + getStyleSheet("component.scrollbar", false));
-    table->setColumnWidth(0, px(140));
-    table->setColumnWidth(1, px(100));
     table->selectRow(2);
-    table->setFixedSize(px(440), px(170));
-    return table;
+    list->setFixedSize(px(440), px(170));
+    return list;
 }
 
 } // namespace

@@ -1,5 +1,7 @@
 #include "everyday-controls-page.h"
 
+#include "page-parts.h"
+
 #include "services/dpi-info.h"
 #include "services/image-manager.h"
 #include "services/style-manager.h"
@@ -64,19 +66,6 @@ Texts texts(const QString &language)
         "Name", "Type", "Last synchronised", "User", "Group", "101 entries", "25 per page",
         "Help", "OK",
     };
-}
-
-int px(int designLength)
-{
-    return DPIinfo::getInstance().scaled(designLength);
-}
-
-OrvaLabel *sectionTitle(const QString &text)
-{
-    auto *label = new OrvaLabel(text);
-    label->setStyleSheet(DPIinfo::getInstance().getScaledStyleSheet(
-        "QLabel { color: #5B6B7C; font-size: 12px; font-weight: 600; background: transparent; }"));
-    return label;
 }
 
 OrvaButton *button(const QString &text, int kind, bool enabled = true)
