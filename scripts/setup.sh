@@ -9,6 +9,7 @@ lodestar_packages=(
     qtbase5-dev qttools5-dev qttools5-dev-tools libqt5svg5-dev
     libjsoncpp-dev
     xvfb xauth xdotool imagemagick xcompmgr
+    dbus-daemon at-spi2-core python3-pyatspi
     fonts-dejavu-core fonts-urw-base35
 )
 

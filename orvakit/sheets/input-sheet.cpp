@@ -117,6 +117,8 @@ void OrvaInputSheet::setText(const QString &text)
     d->textLabel->setWordWrap(true);
     d->textLabel->setAlignment(Qt::AlignTop);
     d->textLabel->setSizePolicy(QSizePolicy::Minimum, QSizePolicy::Maximum);
+    // The box is read out by the prompt above it.
+    d->lineEdit->setAccessibleName(MessageLabel::readableText(text));
     d->relayout();
 }
 

@@ -17,6 +17,9 @@ public:
     // its texts through this class.)
     void setText(const QString &text);
 
+    // `text` as a screen reader should read it: rich text without its markup.
+    static QString readableText(const QString &text);
+
 protected:
     void resizeEvent(QResizeEvent *event) override;
 

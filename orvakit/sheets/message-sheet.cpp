@@ -113,6 +113,7 @@ public:
                          bool isDefault);
     void buildDoubleConfirmRow();
     void relayout();
+    void nameCheckBox();
     MessageLabel *createLabel(const QString &styleSheet, Qt::TextInteractionFlags flags, Qt::Alignment alignment);
     QWidget *nextInChain(QWidget *from, bool forward, bool (*accept)(QWidget *sheet, QWidget *widget));
     // Tab reaching the window: into the sheet, at its first or last widget.
@@ -222,6 +223,7 @@ void OrvaMessageSheetPrivate::buildDoubleConfirmRow()
     QObject::connect(checkBox, &QCheckBox::stateChanged, q, &OrvaMessageSheet::slotChangeApplyButtonStatus);
 
     checkLabel = new ClickableLabel(labelText, checkRow);
+    nameCheckBox();
     checkLabel->setStyleSheet(getStyleSheet("component.label_checkbox_warning", false));
     checkLabel->setWordWrap(true);
     checkLabel->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Minimum);
@@ -233,6 +235,13 @@ void OrvaMessageSheetPrivate::buildDoubleConfirmRow()
     row->addWidget(checkBox);
     row->addWidget(checkLabel);
     checkRow->setVisible(true);
+}
+
+void OrvaMessageSheetPrivate::nameCheckBox()
+{
+    // The box has no caption of its own: a screen reader reads it by the
+    // text beside it.
+    checkBox->setAccessibleName(MessageLabel::readableText(checkLabel->text()));
 }
 
 void OrvaMessageSheetPrivate::relayout()
@@ -439,8 +448,10 @@ void OrvaMessageSheet::setDoubleConfirmCheckBox(bool on, const QString &text)
 {
     d->doubleConfirm = on;
     d->buildContents(MsgBoxCustomBtnText());
-    if (d->checkLabel)
+    if (d->checkLabel) {
         d->checkLabel->setText(text);
+        d->nameCheckBox();
+    }
 }
 
 QAbstractButton *OrvaMessageSheet::button(QMessageBox::StandardButton which) const

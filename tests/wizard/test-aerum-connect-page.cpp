@@ -86,32 +86,39 @@ private slots:
         QCOMPARE(order, QStringList({"back", "reset"}));
     }
 
-    void fieldWarningSaysWhatIsWrongUnderItsBox_data()
+    void fieldWarningSaysWhatIsWrongBesideItsBox_data()
     {
         QTest::addColumn<int>("field");
         QTest::addColumn<QString>("key");
         QTest::addColumn<QString>("text");
-        QTest::addColumn<QPoint>("position");
-        QTest::newRow("display name") << 0 << "KEY" << "This field is required." << QPoint(375, 300);
-        QTest::newRow("connect key, empty box") << 1 << "" << "This field is required." << QPoint(375, 340);
-        QTest::newRow("connect key, typed") << 1 << "KEY" << "The connect key is invalid." << QPoint(375, 340);
+        QTest::newRow("display name") << 0 << "KEY" << "This field is required.";
+        QTest::newRow("connect key, empty box") << 1 << "" << "This field is required.";
+        QTest::newRow("connect key, typed") << 1 << "KEY" << "The connect key is invalid.";
     }
-    void fieldWarningSaysWhatIsWrongUnderItsBox()
+    void fieldWarningSaysWhatIsWrongBesideItsBox()
     {
         QFETCH(int, field);
         QFETCH(QString, key);
         QFETCH(QString, text);
-        QFETCH(QPoint, position);
         AerumConnectPage page;
+        page.resize(900, 540);
         keyBox(page)->setText(key);
 
         page.showFieldWarning(field);
 
         QVERIFY(!warning(page)->isHidden());
         QCOMPARE(warning(page)->text(), text);
-        QCOMPARE(warning(page)->pos(), position);
         QCOMPARE(nameBox(page)->styleSheet(), sheet(field == 0 ? "edit_warn" : "connect_key_edit"));
         QCOMPARE(keyBox(page)->styleSheet(), sheet(field == 1 ? "edit_warn" : "connect_key_edit"));
+        // Right of its box on the same line: under the key box it hid Back
+        // and Connect.
+        const QRect placed = warning(page)->geometry();
+        const QRect marked = (field == 0 ? nameBox(page) : keyBox(page))->geometry();
+        QVERIFY(placed.left() > marked.right());
+        QVERIFY(qAbs(placed.center().y() - marked.center().y()) <= 1);
+        QVERIFY(page.rect().contains(placed));
+        for (QPushButton *button : page.findChildren<QPushButton *>())
+            QVERIFY2(!placed.intersects(button->geometry()), qPrintable(button->text()));
     }
 
     void unknownFieldShowsNothing()

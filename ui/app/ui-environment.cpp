@@ -51,14 +51,18 @@ std::unique_ptr<QTranslator> prepareUiEnvironment()
     StyleManager::getInstance().initialize({resources + "/agent.stylesheet", resources + "/component.business.stylesheet"});
 
     amendLanguageMap();
-    const QString language = OrvaLocale::getInstance().getDefaultLanguage();
+    std::unique_ptr<QTranslator> translator = installUiLanguage(OrvaLocale::getInstance().getDefaultLanguage());
+    installUiStrings();
+    return translator;
+}
+
+std::unique_ptr<QTranslator> installUiLanguage(const QString &language)
+{
     const QString translation = ":/" + language + ".qm";
     auto translator = std::make_unique<QTranslator>();
     // Without a usable translation every text stays English.
     const bool translated = translator->load(translation) && !translator->isEmpty()
         && QCoreApplication::installTranslator(translator.get());
-
-    installUiStrings();
 
     const QFont font(fontFamilyFor(language), kFontPointSize);
     QApplication::setFont(font);

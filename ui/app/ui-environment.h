@@ -12,6 +12,10 @@
 // event loop has ended: interface strings are translated at every lookup.
 std::unique_ptr<QTranslator> prepareUiEnvironment();
 
+// The translation and font of one language code ("enu", "ger", ...), as the
+// first phase installs them; the translator stays installed while it lives.
+std::unique_ptr<QTranslator> installUiLanguage(const QString &language);
+
 // The library's "ok" caption and the window icon; only for the instance that
 // goes on to show its window.
 void completeUiEnvironment();

@@ -60,6 +60,8 @@ constexpr std::array<const char *, UiText::Count> kEnglish = {
     /* 43 */ "This server is connected, requiring your approval in the Aerum Identity admin portal.",
     /* 44 */ "Enter the connect key to get this server authorized by Aerum Identity. Refer to <a style=\"color:#00A282; text-decoration:none; \" href=\"%1\">this article</a> to learn how to integrate Active Directory with Aerum Identity.",
     /* 45 */ "Enter the following information to authorize your LDAP server with Aerum Identity. Refer to <a style=\"color:#00A282; text-decoration:none; \" href=\"%1\">this article</a> to learn how to get a connect key.",
+    /* 46 */ "Required",
+    /* 47 */ "Warning",
 };
 
 const char *const *installedTable = nullptr;

@@ -54,8 +54,12 @@ enum Index : int {
     WaitApprovedDesc = 43, // "_wait_approved_desc"
     WelcomePageDesc = 44, // "_welcome_page_desc"
     AerumconnectPageDesc = 45, // "aerumconnect_page_desc"
+    // Read out by screen readers only: what the red asterisk and the
+    // warning icon say to the eye.
+    Required = 46, // "_a11y_required"
+    Warning = 47, // "_a11y_warning"
 };
-constexpr int Count = 46;
+constexpr int Count = 48;
 } // namespace UiText
 
 // Fills the table; start-up calls it once, before the first lookup.

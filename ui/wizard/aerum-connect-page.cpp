@@ -1,6 +1,7 @@
 #include "aerum-connect-page.h"
 
 #include "global-connecter.h"
+#include "link-text-label.h"
 #include "page-parts.h"
 #include "ui-strings.h"
 #include "wizard-codes.h"
@@ -11,7 +12,10 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 #include "services/dpi-info.h"
+#include "services/style-manager.h"
 
 using namespace PageParts;
 
@@ -29,11 +33,7 @@ QLineEdit *keyEdit()
 
 QPushButton *button(int stringIndex, const char *styleKey)
 {
-    const DPIinfo &dpi = DPIinfo::getInstance();
-    auto *result = new QPushButton(uiString(stringIndex));
-    applyStyle(result, styleKey);
-    result->setFixedSize(dpi.scaled(125), dpi.scaled(36));
-    return result;
+    return captionButton(stringIndex, getStyleSheet(styleKey, false), 125, 36);
 }
 
 } // namespace
@@ -44,12 +44,13 @@ AerumConnectPage::AerumConnectPage(QWidget *parent)
     const DPIinfo &dpi = DPIinfo::getInstance();
     titleLabel = new QLabel(uiString(UiText::ConnectToAerumIdentity));
     applyStyle(titleLabel, "aerumconnect_title");
-    titleLabel->setFixedSize(dpi.scaled(400), dpi.scaled(28));
+    growWithText(titleLabel, 400, 28);
     titleLabel->setAlignment(Qt::AlignCenter);
 
     const QString articleLink = QStringLiteral("https://") + kKnowledgeBaseHost
         + QStringLiteral("/Aerum/tutorial/integrate_ldap_with_aerum_identity");
-    descriptionLabel = new QLabel(uiString(UiText::AerumconnectPageDesc).arg(articleLink));
+    // The article link is reached with Tab and followed with Return, too.
+    descriptionLabel = new LinkTextLabel(uiString(UiText::AerumconnectPageDesc).arg(articleLink));
     descriptionLabel->setWordWrap(true);
     applyStyle(descriptionLabel, "aerumconnect_description");
     descriptionLabel->setAlignment(Qt::AlignCenter);
@@ -57,13 +58,20 @@ AerumConnectPage::AerumConnectPage(QWidget *parent)
     descriptionLabel->setFixedSize(dpi.scaled(600), dpi.scaled(48));
     descriptionLabel->setContentsMargins(0, 0, 0, 0);
 
-    serverDisplayNameLabel = new QLabel(requiredFieldCaption(UiText::ServerDisplayName));
-    applyStyle(serverDisplayNameLabel, "connect_key_label");
-    serverDisplayNameLabel->setFixedSize(dpi.scaled(190), dpi.scaled(32));
+    serverDisplayNameLabel = fieldLabel(UiText::ServerDisplayName, "connect_key_label", 190);
     connectKeyLabel = fieldLabel(UiText::ConnectKey, "connect_key_label");
+    // The captions differ by 30 design pixels, which their spacings make up
+    // for; a caption that is longer in some language widens both alike.
+    const int nameWidth = std::max({dpi.scaled(190), captionWidth(serverDisplayNameLabel),
+                                    captionWidth(connectKeyLabel) + dpi.scaled(30)});
+    serverDisplayNameLabel->setFixedWidth(nameWidth);
+    connectKeyLabel->setFixedWidth(nameWidth - dpi.scaled(30));
 
     serverDisplayNameEdit = keyEdit();
+    nameRequiredField(serverDisplayNameEdit, UiText::ServerDisplayName);
     connectKeyEdit = keyEdit();
+    nameRequiredField(connectKeyEdit, UiText::ConnectKey);
+    pairCaptions({{serverDisplayNameLabel, serverDisplayNameEdit}, {connectKeyLabel, connectKeyEdit}});
     backButton = button(UiText::Back, "aerum_button_grey");
     connectButton = button(UiText::Connect, "aerum_button");
     setObjectNames({{serverDisplayNameEdit, "serverDisplayName"}, {connectKeyEdit, "connectKey"}, {backButton, "back"},
@@ -118,38 +126,43 @@ void AerumConnectPage::resetFields()
     applyStyle(serverDisplayNameEdit, "aerumconnect_edit");
 }
 
-void AerumConnectPage::placeWarning(const QString &text, int designX, int designY)
+void AerumConnectPage::focusFirstField()
 {
-    const DPIinfo &dpi = DPIinfo::getInstance();
-    warningLabel->setText(text);
-    warningLabel->adjustSize();
-    // Scaled with the page, so the warning stays under its field at every factor.
-    warningLabel->move(dpi.scaled(designX), dpi.scaled(designY));
+    serverDisplayNameEdit->setFocus(Qt::OtherFocusReason);
 }
 
 void AerumConnectPage::showFieldWarning(int field)
 {
+    QLineEdit *edit = nullptr;
+    int text = UiText::FieldIsRequired;
     switch (field) {
     case ConnectField::ServerDisplayName:
-        placeWarning(uiString(UiText::FieldIsRequired), 375, 300);
-        applyStyle(serverDisplayNameEdit, "edit_warn");
+        edit = serverDisplayNameEdit;
         break;
     case ConnectField::ConnectKey:
-        placeWarning(uiString(connectKeyEdit->text().isEmpty() ? UiText::FieldIsRequired : UiText::InvalidConnectKey),
-                     375, 340);
-        applyStyle(connectKeyEdit, "edit_warn");
+        edit = connectKeyEdit;
+        if (!edit->text().isEmpty())
+            text = UiText::InvalidConnectKey;
         break;
     default:
         return;
     }
+    warningLabel->setText(uiString(text));
+    // Beside the box: under it, the warning would hide the buttons.
+    placeWarningBeside(warningLabel, edit);
+    applyStyle(edit, "edit_warn");
+    describeFieldWarning(edit, warningLabel->text());
     warningLabel->show();
+    edit->setFocus(Qt::OtherFocusReason);
 }
 
 bool AerumConnectPage::eventFilter(QObject *object, QEvent *event)
 {
     if ((object == serverDisplayNameEdit || object == connectKeyEdit) && event->type() == QEvent::MouseButtonPress) {
-        applyStyle(serverDisplayNameEdit, "aerumconnect_edit");
-        applyStyle(connectKeyEdit, "aerumconnect_edit");
+        for (QLineEdit *edit : {serverDisplayNameEdit, connectKeyEdit}) {
+            applyStyle(edit, "aerumconnect_edit");
+            describeFieldWarning(edit);
+        }
         warningLabel->hide();
     }
     return false;

@@ -17,9 +17,12 @@ public:
 
     // Empties both boxes and restyles them; a visible warning stays.
     void resetFields();
-    // Marks one field (0 or 1) and shows the warning under it; other values
-    // do nothing.
+    // Marks one field (0 or 1), shows the warning beside it and gives it the
+    // keyboard; other values do nothing.
     void showFieldWarning(int field);
+
+    // Gives the keyboard to the first box, as when the page appears.
+    void focusFirstField();
 
 signals:
     void sigBackToLdapInfoPage();
@@ -30,7 +33,6 @@ protected:
     bool eventFilter(QObject *object, QEvent *event) override;
 
 private:
-    void placeWarning(const QString &text, int designX, int designY);
 
     QLabel *titleLabel;
     QLabel *descriptionLabel;

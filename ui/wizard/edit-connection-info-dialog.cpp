@@ -43,11 +43,7 @@ QHBoxLayout *fieldRow(QLabel *label, QLineEdit *edit)
 
 QPushButton *cardButton(int stringIndex, const char *styleKey)
 {
-    const DPIinfo &dpi = DPIinfo::getInstance();
-    auto *button = new QPushButton(uiString(stringIndex));
-    button->setFixedSize(dpi.scaled(100), dpi.scaled(32));
-    button->setStyleSheet(getStyleSheet(styleKey, false) + kButtonShape);
-    return button;
+    return captionButton(stringIndex, getStyleSheet(styleKey, false) + kButtonShape, 100, 32);
 }
 
 } // namespace
@@ -56,15 +52,16 @@ EditConnectionInfoDialog::EditConnectionInfoDialog(QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint)
 {
     const DPIinfo &dpi = DPIinfo::getInstance();
-    setFixedSize(dpi.scaled(648), dpi.scaled(418));
     setAttribute(Qt::WA_TranslucentBackground);
     setWindowModality(Qt::ApplicationModal);
+    // Frameless: no title bar gives the window its name.
+    setAccessibleName(uiString(UiText::EditConnectionInfo));
 
     auto *card = new QFrame(this);
     card->setObjectName(QStringLiteral("EditConnectionInfoCard"));
     card->setStyleSheet(QStringLiteral(
         "QFrame#EditConnectionInfoCard { background-color: white; border-radius: 8px; border: 1px solid #DCDFE3; }"));
-    card->setFixedSize(dpi.scaled(600), dpi.scaled(370));
+    card->setFixedWidth(dpi.scaled(600));
     addCardShadow(card, 16);
 
     titleLabel = new QLabel(uiString(UiText::EditConnectionInfo));
@@ -90,6 +87,9 @@ EditConnectionInfoDialog::EditConnectionInfoDialog(QWidget *parent)
     bindDnLabel = labels[LdapField::BindDn];
     passwordLabel = labels[LdapField::Password];
     portLabel = labels[LdapField::Port];
+    alignCaptions({hostLabel, baseDnLabel, bindDnLabel, passwordLabel, portLabel}, 160);
+    pairCaptions({{hostLabel, hostEdit}, {baseDnLabel, baseDnEdit}, {bindDnLabel, bindDnEdit},
+                  {passwordLabel, passwordEdit}, {portLabel, portEdit}});
 
     warningLabel = new QLabel(uiString(UiText::FieldIsRequired));
     warningLabel->setObjectName(QStringLiteral("warning"));
@@ -148,6 +148,14 @@ EditConnectionInfoDialog::EditConnectionInfoDialog(QWidget *parent)
     outer->setContentsMargins(dpi.scaled(24), dpi.scaled(24), dpi.scaled(24), dpi.scaled(24));
     outer->addWidget(card);
 
+    // A description that wraps to more lines in some language makes the
+    // card, and the dialog round it, taller rather than pushing the buttons
+    // off the card.
+    ensurePolished();
+    const int cardHeight = qMax(dpi.scaled(370), cardLayout->totalHeightForWidth(card->width()));
+    card->setFixedHeight(cardHeight);
+    setFixedSize(dpi.scaled(648), cardHeight + 2 * dpi.scaled(24));
+
     // Return in a box applies the settings; left to itself the dialog would
     // make Cancel, its first button, the default and throw the edits away.
     // Set once the button belongs to the dialog, which keeps the default.
@@ -196,8 +204,16 @@ void EditConnectionInfoDialog::showFieldWarning(int field)
     clearWarnings();
     if (!LdapFields::isField(field))
         return;
-    applyStyle(fieldEdits()[field], "edit_warn");
+    QLineEdit *edit = fieldEdits()[field];
+    applyStyle(edit, "edit_warn");
+    describeFieldWarning(edit, warningLabel->text());
     warningLabel->show();
+    edit->setFocus(Qt::OtherFocusReason);
+}
+
+void EditConnectionInfoDialog::focusFirstField()
+{
+    hostEdit->setFocus(Qt::OtherFocusReason);
 }
 
 void EditConnectionInfoDialog::clearWarnings()

@@ -23,8 +23,11 @@ public:
                      bool isLdaps);
     // Disables OK and Cancel while a request is under way.
     void setBusy(bool busy);
-    // Marks one field (0 to 4) and shows the warning row; other values only clear.
+    // Marks one field (0 to 4), shows the warning row and gives the field
+    // the keyboard; other values only clear.
     void showFieldWarning(int field);
+    // Gives the keyboard to the first box, as when the dialog opens.
+    void focusFirstField();
     void clearWarnings();
 
 signals:

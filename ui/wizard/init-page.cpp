@@ -41,4 +41,8 @@ InitPage::InitPage(QWidget *parent)
     page->addSpacing(dpi.scaled(12));
     page->addLayout(alignedRow(description));
     page->addStretch(1);
+
+    // Screen readers announce the page by its title and message.
+    setAccessibleName(uiString(UiText::Initializing));
+    setAccessibleDescription(uiString(UiText::InitializingDesc));
 }

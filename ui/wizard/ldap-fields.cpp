@@ -49,6 +49,7 @@ Edits createEdits()
         edit->setFixedHeight(dpi.scaled(32));
         edit->setContentsMargins(0, 0, 0, 0);
         edit->setPlaceholderText(QString::fromLatin1(kLooks[field].placeholder));
+        PageParts::nameRequiredField(edit, kLooks[field].caption);
         edits[field] = edit;
     }
     edits[LdapField::Password]->setEchoMode(QLineEdit::Password);
@@ -70,8 +71,10 @@ bool contains(const Edits &edits, const QObject *object)
 
 void clearMarks(const Edits &edits)
 {
-    for (QLineEdit *edit : edits)
+    for (QLineEdit *edit : edits) {
         PageParts::applyStyle(edit, "ldap_info_edit");
+        PageParts::describeFieldWarning(edit);
+    }
 }
 
 } // namespace LdapFields

@@ -21,7 +21,8 @@ using Labels = std::array<QLabel *, kCount>;
 bool isField(int field);
 
 // Boxes styled "ldap_info_edit", 32 design pixels high, with their
-// placeholders and object names; the password box hides what is typed.
+// placeholders, object names and accessible names; the password box hides
+// what is typed.
 Edits createEdits();
 
 // "<name>:*" captions, 160 x 32 design pixels.
@@ -29,7 +30,7 @@ Labels createLabels();
 
 bool contains(const Edits &edits, const QObject *object);
 
-// Gives every box its plain style again.
+// Gives every box its plain style and description again.
 void clearMarks(const Edits &edits);
 
 } // namespace LdapFields

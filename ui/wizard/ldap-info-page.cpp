@@ -23,10 +23,6 @@ namespace {
 const QString kLdapItem = QStringLiteral("  LDAP");
 const QString kLdapsItem = QStringLiteral("  LDAPS");
 
-// Where the warning stands beside each field, in design pixels of the page.
-constexpr int kWarningX = 390;
-constexpr int kWarningY[] = {211, 249, 287, 325, 363};
-
 } // namespace
 
 LDAPInfoPage::LDAPInfoPage(QWidget *parent)
@@ -35,7 +31,7 @@ LDAPInfoPage::LDAPInfoPage(QWidget *parent)
     const DPIinfo &dpi = DPIinfo::getInstance();
     titleLabel = new QLabel(uiString(UiText::ConnectToAerumLdapServer));
     applyStyle(titleLabel, "welcome_title");
-    titleLabel->setFixedSize(dpi.scaled(400), dpi.scaled(28));
+    growWithText(titleLabel, 400, 28);
     titleLabel->setAlignment(Qt::AlignCenter);
 
     // Keeps its row free for a description; it is given no text.
@@ -54,6 +50,7 @@ LDAPInfoPage::LDAPInfoPage(QWidget *parent)
     passwordLabel = labels[LdapField::Password];
     portLabel = labels[LdapField::Port];
     protocolLabel = fieldLabel(UiText::Protocol, "ldap_info_label");
+    alignCaptions({hostLabel, baseDnLabel, bindDnLabel, passwordLabel, protocolLabel, portLabel}, 160);
 
     const LdapFields::Edits edits = LdapFields::createEdits();
     hostEdit = edits[LdapField::Host];
@@ -64,8 +61,15 @@ LDAPInfoPage::LDAPInfoPage(QWidget *parent)
     for (QLineEdit *edit : edits)
         edit->setFixedWidth(dpi.scaled(314));
 
-    protocolCombo = new QComboBox(this);
+    // Parented by the layout like every other widget, so that it follows the
+    // title and the boxes before it in the focus chain and for screen readers.
+    protocolCombo = new QComboBox;
     protocolCombo->addItems({kLdapItem, kLdapsItem});
+    for (int item = 0; item < protocolCombo->count(); ++item)
+        protocolCombo->setItemData(item, protocolCombo->itemText(item).trimmed(), Qt::AccessibleTextRole);
+    protocolCombo->setAccessibleName(uiString(UiText::Protocol));
+    pairCaptions({{hostLabel, hostEdit}, {baseDnLabel, baseDnEdit}, {bindDnLabel, bindDnEdit},
+                  {passwordLabel, passwordEdit}, {protocolLabel, protocolCombo}, {portLabel, portEdit}});
     protocolCombo->setItemDelegate(new QStyledItemDelegate(protocolCombo));
     applyStyle(protocolCombo, "protocol_combobox");
     protocolCombo->setFixedSize(dpi.scaled(314), dpi.scaled(32));
@@ -75,10 +79,8 @@ LDAPInfoPage::LDAPInfoPage(QWidget *parent)
 
     protocolCombo->setObjectName(QStringLiteral("protocol"));
 
-    nextButton = new QPushButton(uiString(UiText::Next));
+    nextButton = captionButton(UiText::Next, getStyleSheet("aerum_button", false), 125, 36);
     nextButton->setObjectName(QStringLiteral("next"));
-    applyStyle(nextButton, "aerum_button");
-    nextButton->setFixedSize(dpi.scaled(125), dpi.scaled(36));
 
     auto *page = new QVBoxLayout;
     page->setSpacing(0);
@@ -140,6 +142,17 @@ bool LDAPInfoPage::isLdaps() const
     return protocolCombo->currentText() == kLdapsItem;
 }
 
+void LDAPInfoPage::focusFirstField()
+{
+    hostEdit->setFocus(Qt::OtherFocusReason);
+}
+
+void LDAPInfoPage::hideWarning()
+{
+    LdapFields::clearMarks(fieldEdits());
+    warningLabel->hide();
+}
+
 void LDAPInfoPage::resetFields()
 {
     for (QLineEdit *edit : fieldEdits())
@@ -152,10 +165,12 @@ void LDAPInfoPage::showFieldWarning(int field)
     if (!LdapFields::isField(field))
         return;
     applyStyle(fieldEdits()[field], "edit_warn");
-    // Scaled with the page, so the warning stays beside its field at every factor.
-    const DPIinfo &dpi = DPIinfo::getInstance();
-    warningLabel->move(dpi.scaled(kWarningX), dpi.scaled(kWarningY[field]));
+    QLineEdit *edit = fieldEdits()[field];
+    // Beside the box rather than over the next one, in every language.
+    placeWarningBeside(warningLabel, edit);
+    describeFieldWarning(edit, warningLabel->text());
     warningLabel->show();
+    edit->setFocus(Qt::OtherFocusReason);
 }
 
 bool LDAPInfoPage::eventFilter(QObject *object, QEvent *event)
@@ -180,9 +195,7 @@ bool LDAPInfoPage::eventFilter(QObject *object, QEvent *event)
         }
         return false;
     }
-    if (event->type() == QEvent::MouseButtonPress && LdapFields::contains(fieldEdits(), object)) {
-        LdapFields::clearMarks(fieldEdits());
-        warningLabel->hide();
-    }
+    if (event->type() == QEvent::MouseButtonPress && LdapFields::contains(fieldEdits(), object))
+        hideWarning();
     return false;
 }

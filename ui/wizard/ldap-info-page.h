@@ -21,9 +21,12 @@ public:
     // Empties the five boxes and clears their marks; the protocol choice and
     // a visible warning stay.
     void resetFields();
-    // Marks one field (0 to 4) and shows the warning beside it; other values
-    // do nothing.
+    // Marks one field (0 to 4), shows the warning beside it and gives it the
+    // keyboard; other values do nothing.
     void showFieldWarning(int field);
+
+    // Gives the keyboard to the first box, as when the form appears.
+    void focusFirstField();
 
 signals:
     void sigSendLDAPInfoToService(const QString &host, const QString &basedn, const QString &binddn,
@@ -34,6 +37,8 @@ protected:
 
 private:
     bool isLdaps() const;
+    // Clears every mark and hides the warning.
+    void hideWarning();
 
     QLabel *titleLabel;
     QLabel *descriptionLabel;

@@ -5,10 +5,15 @@
 #include <QGraphicsDropShadowEffect>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLayout>
+#include <QPushButton>
+#include <QStyle>
+#include <QStyleOptionButton>
 
 #include "services/dpi-info.h"
 #include "services/image-manager.h"
 #include "services/style-manager.h"
+#include "sheets/message-label.h"
 #include "sheets/message-sheet.h"
 
 namespace PageParts {
@@ -24,13 +29,102 @@ QString requiredFieldCaption(int stringIndex)
         + QStringLiteral("<span style=\"color:red;\">*</span>");
 }
 
-QLabel *fieldLabel(int stringIndex, const char *styleKey)
+QLabel *fieldLabel(int stringIndex, const char *styleKey, int designWidth)
 {
     const DPIinfo &dpi = DPIinfo::getInstance();
     auto *label = new QLabel(requiredFieldCaption(stringIndex));
     applyStyle(label, styleKey);
-    label->setFixedSize(dpi.scaled(160), dpi.scaled(32));
+    label->setFixedSize(dpi.scaled(designWidth), dpi.scaled(32));
+    label->setAccessibleName(uiString(stringIndex));
     return label;
+}
+
+void pairCaptions(std::initializer_list<std::pair<QLabel *, QWidget *>> pairs)
+{
+    for (const auto &[caption, field] : pairs)
+        caption->setBuddy(field);
+}
+
+void nameRequiredField(QWidget *field, int captionIndex)
+{
+    field->setAccessibleName(uiString(captionIndex));
+    describeFieldWarning(field);
+}
+
+void describeFieldWarning(QWidget *field, const QString &warning)
+{
+    field->setAccessibleDescription(warning.isEmpty() ? uiString(UiText::Required) : warning);
+}
+
+void placeWarningBeside(QLabel *warning, QWidget *field)
+{
+    const DPIinfo &dpi = DPIinfo::getInstance();
+    QWidget *page = warning->parentWidget();
+    // A page that is not current yet has not placed its fields.
+    if (page->layout())
+        page->layout()->activate();
+    const QRect box = field->geometry();
+    const int x = box.right() + 1 + dpi.scaled(8);
+    const int room = page->width() - dpi.scaled(8) - x;
+    warning->setWordWrap(false);
+    warning->setMinimumSize(0, 0);
+    warning->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    QSize size = warning->sizeHint();
+    if (size.width() > room) {
+        warning->setWordWrap(true);
+        size = QSize(room, warning->heightForWidth(room));
+    }
+    size.setHeight(qMax(size.height(), box.height()));
+    warning->setFixedSize(size);
+    warning->move(x, box.center().y() + 1 - size.height() / 2);
+}
+
+QPushButton *captionButton(int stringIndex, const QString &styleSheet, int designWidth, int designHeight)
+{
+    const DPIinfo &dpi = DPIinfo::getInstance();
+    auto *button = new QPushButton(uiString(stringIndex));
+    button->setStyleSheet(styleSheet);
+    button->setFixedHeight(dpi.scaled(designHeight));
+    // Measured here: a styled button's size hint leaves out its padding. The
+    // focus mark may draw a thicker border, which the caption must clear too.
+    button->ensurePolished();
+    QStyleOptionButton option;
+    option.initFrom(button);
+    option.text = button->text();
+    int frame = 0;
+    for (QStyle::State focus : {QStyle::State_None, QStyle::State_HasFocus}) {
+        option.state |= focus;
+        const QRect room = button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button);
+        frame = qMax(frame, option.rect.width() - room.width());
+    }
+    const int needed = button->fontMetrics().size(Qt::TextShowMnemonic, button->text()).width() + frame;
+    button->setFixedWidth(qMax(dpi.scaled(designWidth), needed));
+    // Return presses a focused button as Space does, on the pages as in dialogs.
+    button->setAutoDefault(true);
+    return button;
+}
+
+void alignCaptions(const QList<QLabel *> &captions, int designWidth)
+{
+    int width = DPIinfo::getInstance().scaled(designWidth);
+    for (QLabel *caption : captions)
+        width = qMax(width, captionWidth(caption));
+    for (QLabel *caption : captions)
+        caption->setFixedWidth(width);
+}
+
+int captionWidth(QLabel *caption)
+{
+    caption->ensurePolished();
+    return caption->sizeHint().width();
+}
+
+void growWithText(QLabel *label, int designWidth, int designHeight)
+{
+    const DPIinfo &dpi = DPIinfo::getInstance();
+    label->setFixedWidth(dpi.scaled(designWidth));
+    label->setMinimumHeight(dpi.scaled(designHeight));
+    label->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Minimum);
 }
 
 QPixmap squareImage(const char *name, int side)
@@ -89,8 +183,14 @@ void prepareWarningSheet(OrvaMessageSheet &sheet, int message)
     const DPIinfo &dpi = DPIinfo::getInstance();
     sheet.setStyleSheet(getStyleSheet("message_sheet_warning", false));
     sheet.setMaximumWidth(int(480 * dpi.getDPI()));
-    sheet.setFixedSize(int(480 * dpi.getDPI()), int(176 * dpi.getDPI()));
+    sheet.setFixedWidth(int(480 * dpi.getDPI()));
+    // A message that runs long in some languages makes the sheet taller
+    // instead of pushing its text under the button.
+    sheet.setMinimumHeight(int(176 * dpi.getDPI()));
     sheet.setText(uiString(message));
+    // The icon says "warning" to the eye only.
+    sheet.setAccessibleName(uiString(UiText::Warning));
+    sheet.setAccessibleDescription(MessageLabel::readableText(uiString(message)));
 }
 
 void addCardShadow(QWidget *card, int blurRadius)

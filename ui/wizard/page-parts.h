@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QPixmap>
 #include <QString>
 
@@ -9,6 +10,7 @@
 class OrvaMessageSheet;
 class QHBoxLayout;
 class QLabel;
+class QPushButton;
 class QWidget;
 
 // Pieces that several pages build the same way.
@@ -23,8 +25,43 @@ void applyStyle(QWidget *widget, const char *key);
 // "<label><colon><red asterisk>": the caption of a required field.
 QString requiredFieldCaption(int stringIndex);
 
-// A required field's caption label, 160 x 32 design pixels.
-QLabel *fieldLabel(int stringIndex, const char *styleKey);
+// A required field's caption label, `designWidth` x 32 design pixels. A
+// screen reader reads it without the colon and the asterisk.
+QLabel *fieldLabel(int stringIndex, const char *styleKey, int designWidth = 160);
+
+// Ties each caption to its field, so that a screen reader reads the field as
+// labelled by it (on Linux it names a combo box by its value and by this).
+void pairCaptions(std::initializer_list<std::pair<QLabel *, QWidget *>> pairs);
+
+// Names a required field for screen readers by its caption, as plain text
+// without the colon and the asterisk, and says that it must be filled.
+void nameRequiredField(QWidget *field, int captionIndex);
+
+// What a screen reader reads after the field's name: the warning while one
+// is shown beside the field, otherwise that the field is required.
+void describeFieldWarning(QWidget *field, const QString &warning = QString());
+
+// Moves the floating `warning` beside `field`, to its right and on the same
+// line; a text too long for the room left before the window's edge wraps.
+// Both must be children of the same page.
+void placeWarningBeside(QLabel *warning, QWidget *field);
+
+// A push button styled with `styleSheet`, `designWidth` x `designHeight`,
+// wider when its caption needs more room; Return presses it while it has the
+// focus.
+QPushButton *captionButton(int stringIndex, const QString &styleSheet, int designWidth, int designHeight);
+
+// Gives the captions of one form a common width: `designWidth`, or more when
+// one of them needs it in this language, so that no caption loses its end and
+// the boxes beside them stay in line.
+void alignCaptions(const QList<QLabel *> &captions, int designWidth);
+
+// The width `caption` needs for its text, in its own font.
+int captionWidth(QLabel *caption);
+
+// `label` keeps its width and is at least `designHeight` high; a text that
+// needs more lines in some language makes it taller.
+void growWithText(QLabel *label, int designWidth, int designHeight);
 
 // The named image as a square of `side` design pixels, sharp on this screen.
 QPixmap squareImage(const char *name, int side);

@@ -2,6 +2,7 @@
 
 #include "file-logger.h"
 #include "global-connecter.h"
+#include "link-text-label.h"
 #include "page-parts.h"
 #include "platform-paths.h"
 #include "summary-texts.h"
@@ -13,7 +14,9 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
+#include "sheets/message-label.h"
 #include "services/dpi-info.h"
+#include "services/style-manager.h"
 
 using namespace PageParts;
 
@@ -57,6 +60,9 @@ SummaryPage::SummaryPage(QWidget *parent, int variant)
         return;
     }
     layoutOf(this)->addStretch();
+    // Screen readers announce the page by its title and message.
+    setAccessibleName(titleLabel->text());
+    setAccessibleDescription(MessageLabel::readableText(descriptionLabel->text()));
 }
 
 QLabel *SummaryPage::addTitle(const QString &text, int height)
@@ -71,12 +77,14 @@ QLabel *SummaryPage::addTitle(const QString &text, int height)
     return title;
 }
 
-QLabel *SummaryPage::addDescription(const char *styleKey)
+QLabel *SummaryPage::addDescription(const char *styleKey, bool withLinks)
 {
     const DPIinfo &dpi = DPIinfo::getInstance();
-    auto *description = new QLabel;
+    // Links are reached with Tab and followed with Return, too.
+    QLabel *description = withLinks ? new LinkTextLabel : new QLabel;
     applyStyle(description, styleKey);
-    description->setFixedWidth(dpi.scaled(600));
+    // Two lines of text in English; as many as a language needs.
+    growWithText(description, 600, 48);
     description->setWordWrap(true);
     description->setAlignment(Qt::AlignCenter);
     description->setContentsMargins(0, 0, 0, 0);
@@ -103,11 +111,9 @@ QLabel *SummaryPage::addWarning(int stringIndex)
 
 void SummaryPage::buildConnected()
 {
-    const DPIinfo &dpi = DPIinfo::getInstance();
     pageLayout(this, "status_m_done", &imageLabel);
     titleLabel = addTitle(summaryTitle(SummaryVariant::Connected), 32);
-    descriptionLabel = addDescription("welcome_description");
-    descriptionLabel->setFixedHeight(dpi.scaled(48));
+    descriptionLabel = addDescription("welcome_description", true);
     descriptionLabel->setOpenExternalLinks(true);
     quotaLabel = addWarning(UiText::QuotaExceededDesc);
     restrictedLabel = addWarning(UiText::RestrictionModeDesc);
@@ -123,34 +129,27 @@ void SummaryPage::buildApprovalRequired()
     titleLabel = addTitle(summaryTitle(SummaryVariant::ApprovalRequired), 56);
     titleLabel->setWordWrap(true);
     descriptionLabel = addDescription("summary_staged_info");
-    descriptionLabel->setFixedHeight(dpi.scaled(48));
     descriptionLabel->setText(summaryDescription(SummaryVariant::ApprovalRequired, QString(), QString()));
 
-    approveButton = new QPushButton(uiString(UiText::ApproveOnAdminPortal));
+    approveButton = captionButton(UiText::ApproveOnAdminPortal, getStyleSheet("aerum_button", false), 213, 36);
     approveButton->setObjectName(QStringLiteral("approve"));
-    applyStyle(approveButton, "aerum_button");
-    approveButton->setFixedSize(dpi.scaled(213), dpi.scaled(36));
     layoutOf(this)->addSpacing(dpi.scaled(40));
     layoutOf(this)->addLayout(alignedRow(approveButton));
 }
 
 void SummaryPage::buildDisconnected()
 {
-    const DPIinfo &dpi = DPIinfo::getInstance();
     pageLayout(this, "status_m_offline", &imageLabel);
     titleLabel = addTitle(summaryTitle(SummaryVariant::Disconnected), 32);
     descriptionLabel = addDescription("welcome_description");
     descriptionLabel->setObjectName(QStringLiteral("description"));
-    descriptionLabel->setFixedHeight(dpi.scaled(48));
 }
 
 void SummaryPage::buildLdapServerOffline()
 {
     pageLayout(this, "status_m_offline", &imageLabel);
     titleLabel = addTitle(summaryTitle(SummaryVariant::LdapServerOffline), 32);
-    descriptionLabel = addDescription("welcome_description");
-    // Four lines of text: the height follows the text.
-    descriptionLabel->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Minimum);
+    descriptionLabel = addDescription("welcome_description", true);
     descriptionLabel->setTextFormat(Qt::RichText);
     descriptionLabel->setObjectName(QStringLiteral("description"));
     // The link edits the settings in place; it must never reach a browser.
@@ -183,6 +182,8 @@ void SummaryPage::updateStatus(int variant, const QString &text, bool quotaExcee
     default:
         break;
     }
+    if (descriptionLabel)
+        setAccessibleDescription(MessageLabel::readableText(descriptionLabel->text()));
 }
 
 QString SummaryPage::getUrl() const

@@ -32,7 +32,7 @@ private:
     void buildDisconnected();
     void buildLdapServerOffline();
     QLabel *addTitle(const QString &text, int height);
-    QLabel *addDescription(const char *styleKey);
+    QLabel *addDescription(const char *styleKey, bool withLinks = false);
     QLabel *addWarning(int stringIndex);
 
     QLabel *imageLabel = nullptr;

@@ -67,20 +67,28 @@ void Wizard::showInitPage()
 
 void Wizard::showLdapInfoPage(bool showWarning, int field)
 {
-    if (pageStack->currentWidget() != ldapInfoPage)
+    const bool entering = pageStack->currentWidget() != ldapInfoPage;
+    if (entering)
         ldapInfoPage->resetFields();
+    pageStack->setCurrentWidget(ldapInfoPage);
+    // A form that appears takes the keyboard in its first box; a warning then
+    // moves it to the rejected field.
+    if (entering)
+        ldapInfoPage->focusFirstField();
     if (showWarning)
         ldapInfoPage->showFieldWarning(field);
-    pageStack->setCurrentWidget(ldapInfoPage);
 }
 
 void Wizard::showConnectPage(bool showWarning, int field)
 {
-    if (pageStack->currentWidget() != connectPage)
+    const bool entering = pageStack->currentWidget() != connectPage;
+    if (entering)
         connectPage->resetFields();
+    pageStack->setCurrentWidget(connectPage);
+    if (entering)
+        connectPage->focusFirstField();
     if (showWarning)
         connectPage->showFieldWarning(field);
-    pageStack->setCurrentWidget(connectPage);
 }
 
 void Wizard::showSummary(int variant, const QString &text, bool quotaExceeded, bool restricted)
@@ -140,6 +148,7 @@ void Wizard::openEditDialog()
     if (!editDialog)
         editDialog = new EditConnectionInfoDialog(this);
     editDialog->setBusy(false);
+    editDialog->focusFirstField();
     editDialog->exec();
 }
 

@@ -189,5 +189,13 @@
         <source>Enter the following information to authorize your LDAP server with Aerum Identity. Refer to &lt;a style=&quot;color:#00A282; text-decoration:none; &quot; href=&quot;%1&quot;&gt;this article&lt;/a&gt; to learn how to get a connect key.</source>
         <translation>請輸入下列資訊，以透過 Aerum Identity 授權您的 LDAP 伺服器。請參閱&lt;a style=&quot;color:#00A282; text-decoration:none; &quot; href=&quot;%1&quot;&gt;這篇文章&lt;/a&gt;，了解如何取得連線金鑰。</translation>
     </message>
+    <message>
+        <source>Required</source>
+        <translation>必填</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>警告</translation>
+    </message>
 </context>
 </TS>

@@ -189,5 +189,13 @@
         <source>Enter the following information to authorize your LDAP server with Aerum Identity. Refer to &lt;a style=&quot;color:#00A282; text-decoration:none; &quot; href=&quot;%1&quot;&gt;this article&lt;/a&gt; to learn how to get a connect key.</source>
         <translation>Zadejte následující údaje, aby služba Aerum Identity autorizovala váš server LDAP. Informace o tom, jak získat připojovací klíč, najdete v &lt;a style=&quot;color:#00A282; text-decoration:none; &quot; href=&quot;%1&quot;&gt;tomto článku&lt;/a&gt;.</translation>
     </message>
+    <message>
+        <source>Required</source>
+        <translation>Povinné</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Upozornění</translation>
+    </message>
 </context>
 </TS>

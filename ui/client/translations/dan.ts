@@ -189,5 +189,13 @@
         <source>Enter the following information to authorize your LDAP server with Aerum Identity. Refer to &lt;a style=&quot;color:#00A282; text-decoration:none; &quot; href=&quot;%1&quot;&gt;this article&lt;/a&gt; to learn how to get a connect key.</source>
         <translation>Angiv følgende oplysninger for at autorisere din LDAP-server hos Aerum Identity. Se &lt;a style=&quot;color:#00A282; text-decoration:none; &quot; href=&quot;%1&quot;&gt;denne artikel&lt;/a&gt; for at få at vide, hvordan du får en forbindelsesnøgle.</translation>
     </message>
+    <message>
+        <source>Required</source>
+        <translation>Påkrævet</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Advarsel</translation>
+    </message>
 </context>
 </TS>

@@ -189,5 +189,13 @@
         <source>Enter the following information to authorize your LDAP server with Aerum Identity. Refer to &lt;a style=&quot;color:#00A282; text-decoration:none; &quot; href=&quot;%1&quot;&gt;this article&lt;/a&gt; to learn how to get a connect key.</source>
         <translation>Saisissez les informations suivantes pour autoriser votre serveur LDAP auprès d&apos;Aerum Identity. Consultez &lt;a style=&quot;color:#00A282; text-decoration:none; &quot; href=&quot;%1&quot;&gt;cet article&lt;/a&gt; pour savoir comment obtenir une clé de connexion.</translation>
     </message>
+    <message>
+        <source>Required</source>
+        <translation>Obligatoire</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Avertissement</translation>
+    </message>
 </context>
 </TS>

@@ -189,5 +189,13 @@
         <source>Enter the following information to authorize your LDAP server with Aerum Identity. Refer to &lt;a style=&quot;color:#00A282; text-decoration:none; &quot; href=&quot;%1&quot;&gt;this article&lt;/a&gt; to learn how to get a connect key.</source>
         <translation>Aerum Identity에서 LDAP 서버에 권한을 부여하려면 다음 정보를 입력하십시오. 연결 키를 받는 방법은 &lt;a style=&quot;color:#00A282; text-decoration:none; &quot; href=&quot;%1&quot;&gt;이 문서&lt;/a&gt;를 참조하십시오.</translation>
     </message>
+    <message>
+        <source>Required</source>
+        <translation>필수</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>경고</translation>
+    </message>
 </context>
 </TS>

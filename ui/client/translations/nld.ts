@@ -189,5 +189,13 @@
         <source>Enter the following information to authorize your LDAP server with Aerum Identity. Refer to &lt;a style=&quot;color:#00A282; text-decoration:none; &quot; href=&quot;%1&quot;&gt;this article&lt;/a&gt; to learn how to get a connect key.</source>
         <translation>Voer de volgende gegevens in om uw LDAP-server bij Aerum Identity te autoriseren. Raadpleeg &lt;a style=&quot;color:#00A282; text-decoration:none; &quot; href=&quot;%1&quot;&gt;dit artikel&lt;/a&gt; voor informatie over het verkrijgen van een verbindingssleutel.</translation>
     </message>
+    <message>
+        <source>Required</source>
+        <translation>Verplicht</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Waarschuwing</translation>
+    </message>
 </context>
 </TS>

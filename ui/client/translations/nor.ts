@@ -189,5 +189,13 @@
         <source>Enter the following information to authorize your LDAP server with Aerum Identity. Refer to &lt;a style=&quot;color:#00A282; text-decoration:none; &quot; href=&quot;%1&quot;&gt;this article&lt;/a&gt; to learn how to get a connect key.</source>
         <translation>Angi følgende informasjon for å autorisere LDAP-serveren hos Aerum Identity. Se &lt;a style=&quot;color:#00A282; text-decoration:none; &quot; href=&quot;%1&quot;&gt;denne artikkelen&lt;/a&gt; for å finne ut hvordan du får en tilkoblingsnøkkel.</translation>
     </message>
+    <message>
+        <source>Required</source>
+        <translation>Påkrevd</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Advarsel</translation>
+    </message>
 </context>
 </TS>

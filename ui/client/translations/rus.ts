@@ -189,5 +189,13 @@
         <source>Enter the following information to authorize your LDAP server with Aerum Identity. Refer to &lt;a style=&quot;color:#00A282; text-decoration:none; &quot; href=&quot;%1&quot;&gt;this article&lt;/a&gt; to learn how to get a connect key.</source>
         <translation>Введите следующие данные, чтобы авторизовать сервер LDAP в Aerum Identity. Сведения о том, как получить ключ подключения, см. в &lt;a style=&quot;color:#00A282; text-decoration:none; &quot; href=&quot;%1&quot;&gt;этой статье&lt;/a&gt;.</translation>
     </message>
+    <message>
+        <source>Required</source>
+        <translation>Обязательно</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Предупреждение</translation>
+    </message>
 </context>
 </TS>

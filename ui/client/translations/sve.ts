@@ -189,5 +189,13 @@
         <source>Enter the following information to authorize your LDAP server with Aerum Identity. Refer to &lt;a style=&quot;color:#00A282; text-decoration:none; &quot; href=&quot;%1&quot;&gt;this article&lt;/a&gt; to learn how to get a connect key.</source>
         <translation>Ange följande information för att auktorisera din LDAP-server hos Aerum Identity. Läs &lt;a style=&quot;color:#00A282; text-decoration:none; &quot; href=&quot;%1&quot;&gt;den här artikeln&lt;/a&gt; om hur du skaffar en anslutningsnyckel.</translation>
     </message>
+    <message>
+        <source>Required</source>
+        <translation>Obligatoriskt</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Varning</translation>
+    </message>
 </context>
 </TS>

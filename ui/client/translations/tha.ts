@@ -189,5 +189,13 @@
         <source>Enter the following information to authorize your LDAP server with Aerum Identity. Refer to &lt;a style=&quot;color:#00A282; text-decoration:none; &quot; href=&quot;%1&quot;&gt;this article&lt;/a&gt; to learn how to get a connect key.</source>
         <translation>ป้อนข้อมูลต่อไปนี้เพื่อให้เซิร์ฟเวอร์ LDAP ของคุณได้รับอนุญาตจาก Aerum Identity ดู&lt;a style=&quot;color:#00A282; text-decoration:none; &quot; href=&quot;%1&quot;&gt;บทความนี้&lt;/a&gt;เพื่อเรียนรู้วิธีรับคีย์การเชื่อมต่อ</translation>
     </message>
+    <message>
+        <source>Required</source>
+        <translation>จำเป็น</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>คำเตือน</translation>
+    </message>
 </context>
 </TS>

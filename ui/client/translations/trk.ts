@@ -189,5 +189,13 @@
         <source>Enter the following information to authorize your LDAP server with Aerum Identity. Refer to &lt;a style=&quot;color:#00A282; text-decoration:none; &quot; href=&quot;%1&quot;&gt;this article&lt;/a&gt; to learn how to get a connect key.</source>
         <translation>LDAP sunucunuzun Aerum Identity tarafından yetkilendirilmesi için aşağıdaki bilgileri girin. Bağlantı anahtarının nasıl alınacağını öğrenmek için &lt;a style=&quot;color:#00A282; text-decoration:none; &quot; href=&quot;%1&quot;&gt;bu makaleye&lt;/a&gt; bakın.</translation>
     </message>
+    <message>
+        <source>Required</source>
+        <translation>Zorunlu</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Uyarı</translation>
+    </message>
 </context>
 </TS>
